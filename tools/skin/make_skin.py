@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Generate the demo skin: backgrounds, button images, icon and animations.
 
-Usage: make_skin.py OUTDIR
+Usage: make_skin.py OUTDIR [--dlu XxY]
 
 Everything is drawn from code, so running it again gives byte-identical files.
 Sizes follow the dialog templates at 2 px per dialog unit. Backgrounds are
@@ -279,55 +279,69 @@ def button(w, h, radius, fill_top, fill_bottom, border, border_w=1.0, shadow=0.1
     return img
 
 
-def make_btn_install():
-    return button(140, 36, 7, (255, 255, 255), (255, 240, 231), ORANGE, 1.3)
+# Control rectangles (width, height in dialog units) that the PNGs must fill.
+CONTROL_DLU = {
+    "btn_close_normal.png": (10, 10), "btn_close_move.png": (10, 10),
+    "wifi.png": (30, 30),
+    "btn_install.png": (70, 18), "btn_uninstall_cancel.png": (70, 18),
+    "btn_uninstall.png": (70, 18),
+    "btn_ok.png": (30, 13), "btn_cancel.png": (30, 13),
+}
 
 
-def make_btn_uninstall_cancel():
-    return button(140, 36, 7, (255, 255, 255), (255, 240, 231), ORANGE, 1.3)
+def make_btn_install(w, h):
+    return button(w, h, 7, (255, 255, 255), (255, 240, 231), ORANGE, 1.3)
 
 
-def make_btn_uninstall():
-    return button(140, 36, 7, (255, 255, 255), (244, 244, 244), (198, 198, 198), 1.0)
+def make_btn_uninstall_cancel(w, h):
+    return button(w, h, 7, (255, 255, 255), (255, 240, 231), ORANGE, 1.3)
 
 
-def make_btn_ok():
+def make_btn_uninstall(w, h):
+    return button(w, h, 7, (255, 255, 255), (244, 244, 244), (198, 198, 198), 1.0)
+
+
+def make_btn_ok(w, h):
     # white text sits on this one
-    img = button(60, 26, 5, ORANGE_HI, ORANGE, (232, 72, 0), 1.0, 0.16)
-    w, h = img.size
-    gloss = Mask(w, h).rrect(2, 2, w - 2, 11, 4)
+    img = button(w, h, 5, ORANGE_HI, ORANGE, (232, 72, 0), 1.0, 0.16)
+    gloss = Mask(w, h).rrect(2, 2, w - 2, round(h * 0.42), 4)
     paint(img, WHITE, gloss, 0.10)
     return img
 
 
-def make_btn_cancel():
+def make_btn_cancel(w, h):
     # black text sits on this one
-    return button(60, 26, 5, (255, 255, 255), (242, 242, 242), (196, 196, 196), 1.0)
+    return button(w, h, 5, (255, 255, 255), (242, 242, 242), (196, 196, 196), 1.0)
 
 
-def make_close(hover):
-    w = h = 20
+def make_close(w, h, hover):
     img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
-    c, a = 10, 3.6
+    cx, cy = w / 2, h / 2
+    r = min(w, h) / 2 - 0.5
+    a = r * 3.6 / 9.5
     if hover:
-        paint(img, ORANGE, Mask(w, h).circle(c, c, 9.5))
+        paint(img, ORANGE, Mask(w, h).circle(cx, cy, r))
         col, width = WHITE, 1.7
     else:
         col, width = (128, 128, 128), 1.5
-    m = Mask(w, h).line(c - a, c - a, c + a, c + a, width).line(c - a, c + a, c + a, c - a, width)
+    m = Mask(w, h).line(cx - a, cy - a, cx + a, cy + a, width).line(cx - a, cy + a, cx + a, cy - a, width)
     paint(img, col, m)
     return img
 
 
-def make_wifi_png():
-    w = h = 60
+def make_wifi_png(w, h):
+    d = 60  # drawn at its design size, centred in the control
+    art = Image.new("RGBA", (d, d), (0, 0, 0, 0))
+    disc = Mask(d, d).circle(30, 30, 29.5)
+    paint(art, vgrad(d, d, (255, 246, 240), (255, 228, 212)), disc)
+    ring = Mask(d, d).ring(30, 30, 29.5, 1.0)
+    paint(art, (255, 206, 178), ring)
+    draw_wifi(art, 30, 27, 2.25, ORANGE, dot_color=ORANGE)
+    draw_dongle(art, 30, 32.5, 1.45)
+    if (w, h) == (d, d):
+        return art
     img = Image.new("RGBA", (w, h), (0, 0, 0, 0))
-    disc = Mask(w, h).circle(30, 30, 29.5)
-    paint(img, vgrad(w, h, (255, 246, 240), (255, 228, 212)), disc)
-    ring = Mask(w, h).ring(30, 30, 29.5, 1.0)
-    paint(img, (255, 206, 178), ring)
-    draw_wifi(img, 30, 27, 2.25, ORANGE, dot_color=ORANGE)
-    draw_dongle(img, 30, 32.5, 1.45)
+    img.alpha_composite(art, ((w - d) // 2, (h - d) // 2))
     return img
 
 
@@ -569,7 +583,7 @@ GIF_DISPOSAL = {
 }
 
 
-def build(outdir):
+def build(outdir, dlu=(2.0, 2.0)):
     os.makedirs(outdir, exist_ok=True)
     p = lambda name: os.path.join(outdir, name)
     save_bmp(make_main_back(), p("main_back.bmp"))
@@ -577,18 +591,19 @@ def build(outdir):
     save_bmp(make_exit_back(), p("exit_back.bmp"))
     save_bmp(make_warrant_back(), p("warrant_back.bmp"))
     write_ico(p("main.ico"), (16, 32, 48))
-    pngs = {
-        "btn_close_normal.png": make_close(False),
-        "btn_close_move.png": make_close(True),
-        "wifi.png": make_wifi_png(),
-        "btn_install.png": make_btn_install(),
-        "btn_uninstall_cancel.png": make_btn_uninstall_cancel(),
-        "btn_uninstall.png": make_btn_uninstall(),
-        "btn_ok.png": make_btn_ok(),
-        "btn_cancel.png": make_btn_cancel(),
+    makers = {
+        "btn_close_normal.png": lambda w, h: make_close(w, h, False),
+        "btn_close_move.png": lambda w, h: make_close(w, h, True),
+        "wifi.png": make_wifi_png,
+        "btn_install.png": make_btn_install,
+        "btn_uninstall_cancel.png": make_btn_uninstall_cancel,
+        "btn_uninstall.png": make_btn_uninstall,
+        "btn_ok.png": make_btn_ok,
+        "btn_cancel.png": make_btn_cancel,
     }
-    for name, img in pngs.items():
-        img.save(p(name), "PNG", optimize=True)
+    for name, make in makers.items():
+        wd, hd = CONTROL_DLU[name]
+        make(round(wd * dlu[0]), round(hd * dlu[1])).save(p(name), "PNG", optimize=True)
     write_gif(p("install_process.gif"), make_install_frames(), [8] * 12,
               GIF_DISPOSAL["install_process.gif"])
     write_gif(p("uninstall_process.gif"), make_uninstall_frames(), [8] * 12,
@@ -597,7 +612,22 @@ def build(outdir):
               GIF_DISPOSAL["finish.gif"])
 
 
+def main(argv):
+    import argparse
+    ap = argparse.ArgumentParser(description="Generate the demo skin.")
+    ap.add_argument("outdir")
+    ap.add_argument("--dlu", default="2x2", metavar="XxY",
+                    help="pixels per dialog unit that the PNG sizes follow (default 2x2, "
+                         "the System font's base units on Windows)")
+    args = ap.parse_args(argv)
+    try:
+        dlu = tuple(float(v) for v in args.dlu.lower().split("x"))
+        if len(dlu) != 2 or min(dlu) <= 0:
+            raise ValueError
+    except ValueError:
+        ap.error("--dlu wants two positive numbers, e.g. 2.25x2.125")
+    build(args.outdir, dlu)
+
+
 if __name__ == "__main__":
-    if len(sys.argv) != 2:
-        sys.exit("usage: make_skin.py OUTDIR")
-    build(sys.argv[1])
+    main(sys.argv[1:])
