@@ -252,7 +252,7 @@ def make_warrant_back():
     # frame around the licence text box (drawn by the program at 8,48 586x334)
     m = Mask(w, h).rrect(6, 46, 596, 384, 3).rrect(7, 47, 595, 383, 2, 0)
     paint(img, (222, 222, 222), m)
-    img.paste((242, 242, 242, 255), (8, 48, 594, 382))
+    img.paste((242, 242, 242, 255), (7, 47, 595, 383))
     # footer carrying the buttons (y 400..426)
     img.paste((248, 248, 248, 255), (0, 392, w, h))
     img.paste((236, 236, 236, 255), (0, 392, w, 393))
