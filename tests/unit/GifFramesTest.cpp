@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -317,6 +319,41 @@ TEST(GifFrameSplitter, DisposalIsBitsTwoToFour) {
     ASSERT_EQ(w.frames.size(), 1u);
     EXPECT_EQ(w.frames[0].values.nDisposal, c.nDisposal);
     EXPECT_EQ(w.frames[0].values.nDelay, 0xBEEFu);
+  }
+}
+
+// Files written by an ordinary encoder, with extensions spliced in (tools/gif_seeds.py).
+TEST(GifFrameSplitter, EncodedFiles) {
+  struct Case {
+    const char* file;
+    uint32_t nCount;
+    std::vector<uint32_t> delays;
+    std::vector<int32_t> disposals;
+  };
+  const Case cases[] = {
+      {"disposal2.gif", 3, {10, 3, 0}, {2, 2, 2}},
+      {"disposal3.gif", 3, {20, 150, 5}, {3, 3, 3}},
+      {"comments_apps.gif", 2, {4, 4}, {0, 0}},
+      {"local_table_text.gif", 3, {GIF_NO_DELAY, 10, 10}, {0, 0, 2}},
+      {"still87a.gif", 1, {GIF_NO_DELAY}, {0}},
+      {"truncated.gif", 2, {10, 3}, {2, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    std::ifstream in(std::string(TEST_DATA_DIR) + "/fuzz/corpus/gif/" + c.file, std::ios::binary);
+    ASSERT_TRUE(in.good());
+    const Bytes data{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const Walk w = RunLoad(data);
+    EXPECT_EQ(w.nCount, c.nCount);
+    ASSERT_EQ(w.frames.size(), c.delays.size());
+    for (size_t i = 0; i < w.frames.size(); ++i) {
+      SCOPED_TRACE(i);
+      EXPECT_EQ(w.frames[i].values.nDelay, c.delays[i]);
+      EXPECT_EQ(w.frames[i].values.nDisposal, c.disposals[i]);
+      // Every frame is a one-image file on the whole logical screen.
+      EXPECT_TRUE(std::equal(data.begin(), data.begin() + 13, w.frames[i].wrapped.begin()));
+      EXPECT_EQ(w.frames[i].wrapped.back(), 0x3B);
+    }
   }
 }
 
