@@ -2,5 +2,10 @@
 #include <windows.h>
 
 #include "framework/App.h"
+#include "framework/SystemLibrary.h"
 
-int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) { return fw::RunApplication(hInstance); }
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int) {
+  // Before any DLL is loaded on demand.
+  fw::HardenDllSearchPath();
+  return fw::RunApplication(hInstance);
+}
