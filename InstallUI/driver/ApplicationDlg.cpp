@@ -6,7 +6,7 @@
 #include "driver/AboutDlg.h"
 #include "lang/TranslateWindow.h"
 
-CApplicationDlg::CApplicationDlg() : fw::CDialog(IDD_APPLICATION_DIALOG) {
+CApplicationDlg::CApplicationDlg() : CTDialog(IDD_APPLICATION_DIALOG) {
   // The first icon of the skin's icon file; without one the window simply has none.
   HICON icon = ::ExtractIconW(fw::CWinApp::ResourceInstance(), theApp.m_strSkinIcon.c_str(), 0);
   if (icon && icon != reinterpret_cast<HICON>(1)) m_icon.Reset(icon);
@@ -21,7 +21,7 @@ void CApplicationDlg::DoDataExchange() {
 }
 
 BOOL CApplicationDlg::OnInitDialog() {
-  fw::CDialog::OnInitDialog();
+  CTDialog::OnInitDialog();
 
   // The About entry at the end of the system menu.
   if (HMENU sysMenu = ::GetSystemMenu(m_hWnd, FALSE)) {
@@ -35,6 +35,9 @@ BOOL CApplicationDlg::OnInitDialog() {
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
   TranslateWindow(m_hWnd);
+  LoadBackground(theApp.m_strSkinMainBack);
+  m_bDrag = 1;
+  m_nFilletRadius = theApp.m_nFilletRadian;
   // Set after the translation: the title names the taskbar button and is never translated.
   SetWindowText(theApp.m_strSetupTitle);
   theApp.m_hMainWnd = m_hWnd;
@@ -47,6 +50,11 @@ BOOL CApplicationDlg::OnInitDialog() {
   int width = rect.right - rect.left, height = rect.bottom - rect.top;
   SetWindowPos(nullptr, work.left + (work.right - work.left - width) / 2, work.top + (work.bottom - work.top - height) / 2,
                0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  // No pressed image: the pressed state shows the hover image.
+  m_btnClose.SetImages(theApp.m_strSkinCloseNormal, theApp.m_strSkinCloseMove, L"");
+  theApp.ApplyBlackLabelLook(m_lblTitle);
+  m_lblTitle.SetTextFont(m_lblTitle.m_nFontHeight, 700, m_lblTitle.m_strFontFace);
   return TRUE;
 }
 
@@ -61,10 +69,7 @@ LRESULT CApplicationDlg::OnSysCommand(UINT, WPARAM wParam, LPARAM, BOOL& bHandle
 }
 
 LRESULT CApplicationDlg::OnPaint(UINT, WPARAM, LPARAM, BOOL& bHandled) {
-  if (!::IsIconic(m_hWnd)) {
-    bHandled = FALSE;
-    return 0;
-  }
+  if (!::IsIconic(m_hWnd)) return CTDialog::OnPaint(WM_PAINT, 0, 0, bHandled);
   fw::CPaintDC dc(m_hWnd);
   SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0);
   RECT client;

@@ -3,19 +3,20 @@
 
 #include <windows.h>
 
-#include "framework/Controls.h"
-#include "framework/Dialog.h"
+#include "controls/TButtonPng.h"
+#include "controls/TDialog.h"
+#include "controls/TStaticPng.h"
 #include "framework/Handles.h"
 #include "res/resource.h"
 
-class CApplicationDlg : public fw::CDialog {
+class CApplicationDlg : public CTDialog {
  public:
   CApplicationDlg();
   ~CApplicationDlg() override;
 
   HICON m_hIcon = nullptr;
-  fw::CButton m_btnClose;
-  fw::CStatic m_lblTitle;
+  CTButtonPng m_btnClose;
+  CTStaticPng m_lblTitle;
 
  protected:
   void DoDataExchange() override;
@@ -28,7 +29,7 @@ class CApplicationDlg : public fw::CDialog {
     MESSAGE_HANDLER(WM_CLOSE, OnClose)
     COMMAND_ID_HANDLER(ID_TRAY_EXIT, OnExitCommand)
     COMMAND_ID_HANDLER(IDC_BTN_CLOSE, OnExitCommand)
-    CHAIN_MSG_MAP(fw::CDialog)
+    CHAIN_MSG_MAP(CTDialog)
   END_MSG_MAP()
 
   LRESULT OnSysCommand(UINT uMsg, WPARAM wParam, LPARAM lParam, BOOL& bHandled);
