@@ -20,7 +20,7 @@ if [ -z "${DISPLAY:-}" ] || [ "${INSTALLUI_OWN_DISPLAY:-}" = 1 ]; then
 fi
 
 # One wineserver for the whole run; its services must not hold our output pipes open.
-wineserver -p >/dev/null 2>&1 </dev/null
+wineserver -p >/dev/null 2>&1 </dev/null || true  # already running for this prefix is fine
 wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 
 wine_session_end() {
