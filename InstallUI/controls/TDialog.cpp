@@ -41,31 +41,41 @@ void CTDialog::ApplyCornerRounding(int cw, int ch) {
     Invalidate(TRUE);
     return;
   }
+  // Setting the same region again would only redraw the window, and that redraw would come
+  // back here: set it when it is missing or its size has changed.
+  RECT box{};
+  if (m_nRegionWidth == cw && m_nRegionHeight == ch && m_nRegionRadius == m_nFilletRadius &&
+      ::GetWindowRgnBox(m_hWnd, &box) != ERROR)
+    return;
   fw::CRgn region(::CreateRoundRectRgn(0, 0, cw + 1, ch + 1, m_nFilletRadius, m_nFilletRadius));
   // The window owns the region once it has taken it.
-  if (region && ::SetWindowRgn(m_hWnd, region.Get(), TRUE)) region.Release();
+  if (region && ::SetWindowRgn(m_hWnd, region.Get(), TRUE)) {
+    region.Release();
+    m_nRegionWidth = cw;
+    m_nRegionHeight = ch;
+    m_nRegionRadius = m_nFilletRadius;
+  }
 }
 
-LRESULT CTDialog::OnPaint(UINT, WPARAM, LPARAM, BOOL& bHandled) {
+LRESULT CTDialog::OnPaint(UINT, WPARAM, LPARAM, BOOL&) {
+  fw::CPaintDC paint(m_hWnd);
   RECT client{};
   GetClientRect(&client);
   const int cw = client.right - client.left;
   const int ch = client.bottom - client.top;
-  if (!m_bmpBack) {
-    // The dialog manager paints (and begins and ends the paint) itself.
-    ApplyCornerRounding(cw, ch);
-    bHandled = FALSE;
-    return 0;
-  }
-  fw::CPaintDC paint(m_hWnd);
-  HDC dc = paint.Get();
-  fw::CMemoryDC mem(::CreateCompatibleDC(dc));
-  if (mem) {
-    fw::CSelectObject select(mem.Get(), m_bmpBack.Get());
-    BITMAP info{};
-    ::GetObjectW(m_bmpBack.Get(), sizeof(info), &info);
-    ::SetStretchBltMode(dc, COLORONCOLOR);
-    ::StretchBlt(dc, 0, 0, cw, ch, mem.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+  // Without a bitmap the dialog's own erase has painted its face already. The paint is begun
+  // here in both cases: a repaint asked for by the rounding must come after BeginPaint, or the
+  // dialog manager's BeginPaint would validate it away.
+  if (m_bmpBack) {
+    HDC dc = paint.Get();
+    fw::CMemoryDC mem(::CreateCompatibleDC(dc));
+    if (mem) {
+      fw::CSelectObject select(mem.Get(), m_bmpBack.Get());
+      BITMAP info{};
+      ::GetObjectW(m_bmpBack.Get(), sizeof(info), &info);
+      ::SetStretchBltMode(dc, COLORONCOLOR);
+      ::StretchBlt(dc, 0, 0, cw, ch, mem.Get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+    }
   }
   ApplyCornerRounding(cw, ch);
   return 0;

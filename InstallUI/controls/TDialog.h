@@ -33,7 +33,7 @@ class CTDialog : public fw::CDialog {
     CHAIN_MSG_MAP(fw::CDialog)
   END_MSG_MAP()
 
-  // Also called by derived dialogs that draw something of their own in front of it.
+  // Begins and ends the paint itself; a derived paint handler calls it instead of painting.
   LRESULT OnPaint(UINT, WPARAM, LPARAM, BOOL& bHandled);
 
  protected:
@@ -44,6 +44,11 @@ class CTDialog : public fw::CDialog {
   LRESULT OnLButtonDown(UINT, WPARAM, LPARAM lParam, BOOL& bHandled);
   // Rounds the corners from the second paint on; the first only asks for that second paint.
   void ApplyCornerRounding(int cw, int ch);
+
+  // The size and radius of the region last given to the window.
+  int m_nRegionWidth = -1;
+  int m_nRegionHeight = -1;
+  int m_nRegionRadius = -1;
 };
 
 // Windows NT 5.x (2000, XP, Server 2003).
