@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386 wine64
   xvfb xauth xdotool imagemagick python3-pil locales
+  fonts-wqy-microhei
 )
 
 # Locales the language tests start Wine under (the system locale follows LC_ALL).

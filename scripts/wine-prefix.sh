@@ -5,11 +5,16 @@ set -euo pipefail
 build=${1:?usage: wine-prefix.sh <build dir>}
 export WINEPREFIX="$(cd "$build" && pwd)/wine"
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-if [ ! -f "$WINEPREFIX/.installui-ready" ]; then
+if [ ! -f "$WINEPREFIX/.installui-ready-2" ]; then
+  wineserver -k >/dev/null 2>&1 || true
   rm -rf "$WINEPREFIX"
   wineboot -u >/dev/null 2>&1 || true
   wineserver -w
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  # The faces the settings name, as a Chinese Windows has them, drawn with the CJK font we install.
+  for face in "宋体" "SimSun" "Microsoft YaHei" "微软雅黑"; do
+    LC_ALL=C.UTF-8 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1
+  done
   wineserver -w
-  touch "$WINEPREFIX/.installui-ready"
+  touch "$WINEPREFIX/.installui-ready-2"
 fi

@@ -40,6 +40,23 @@ TEST(Startup, MainWindowTitleComesFromTheSettings) {
   }
 }
 
+// Wine takes the system locale from LC_ALL when a process starts, and the program inherits this
+// test's: the test command runs this case once per locale (see CMakeLists.txt).
+TEST(StartupLanguage, TextsFollowTheSystemLanguage) {
+  WORD language = LANGIDFROMLCID(::GetSystemDefaultLCID());
+  // Chinese (PRC) is listed in the demo's Language.ini; anything else shows English.
+  const wchar_t* expected = language == 0x0804 ? L"\x7F51\x7EDC\x9002\x914D\x5668" : L"Network Adapter";
+  e2e::CScratchPackage package;
+  e2e::CAppProcess app;
+  ASSERT_TRUE(app.Start(package.Exe()));
+  HWND window = app.WaitForWindow(L"_Setup", kStartTimeout);
+  ASSERT_TRUE(window);
+  EXPECT_EQ(e2e::WindowText(window), L"Morva_KorbiNet_Setup") << "the title is never translated";
+  EXPECT_EQ(e2e::WindowText(::GetDlgItem(window, 1004)), expected) << "language " << language;
+  ::Sleep(500);
+  EXPECT_TRUE(e2e::SaveScreenshot(window, L"startup_language_" + std::to_wstring(language)));
+}
+
 TEST(Startup, SecondStartEndsAtOnceWithoutAWindow) {
   e2e::CScratchPackage package;
   e2e::CAppProcess first;
