@@ -61,6 +61,12 @@ class CTPictureInspector {
   bool HasSinglePicture() const { return m_picture.m_pPicture != nullptr; }
   bool IsReady() const { return m_picture.m_bReady != FALSE; }
   const std::vector<gif_frame>& Frames() const { return m_picture.m_frames; }
+  // Puts a stand-in picture in place of a decoded frame; the frame owns it from then on.
+  void SwapFramePicture(size_t nFrame, IPicture* pPicture) {
+    gif_frame& frame = m_picture.m_frames[nFrame];
+    if (frame.pPicture) frame.pPicture->Release();
+    frame.pPicture = pPicture;
+  }
 
  private:
   CTPicture& m_picture;
@@ -183,6 +189,54 @@ std::vector<uint8_t> BuildBmp(int nWidth, int nHeight, COLORREF colour) {
   }
   return out;
 }
+
+// A plain text block as the only graphic of a frame: counted and cut, but no image to decode.
+std::vector<uint8_t> GifWithPlainTextSecondFrame() {
+  std::vector<uint8_t> gif = BuildGif(8, 8, {TestFrame{0, 0, 8, 8, Solid(2)}});
+  gif.pop_back();  // trailer
+  gif.insert(gif.end(), {0x21, 0x01, 0x0C, 0, 0, 0, 0, 8, 0, 8, 0, 8, 8, 1, 0, 2, 'h', 'i', 0, 0x3B});
+  return gif;
+}
+
+// A picture whose Render holds the animation thread until the test lets it go.
+class CBlockingPicture final : public IPicture {
+ public:
+  fw::CEvent m_entered{TRUE, FALSE};
+  fw::CEvent m_release{TRUE, FALSE};
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID, void** ppv) override {
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(::InterlockedIncrement(&m_nRefs)); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const LONG n = ::InterlockedDecrement(&m_nRefs);
+    if (n == 0) delete this;
+    return static_cast<ULONG>(n);
+  }
+  HRESULT STDMETHODCALLTYPE get_Width(OLE_XSIZE_HIMETRIC* p) override { return *p = 212, S_OK; }
+  HRESULT STDMETHODCALLTYPE get_Height(OLE_YSIZE_HIMETRIC* p) override { return *p = 212, S_OK; }
+  HRESULT STDMETHODCALLTYPE Render(HDC, LONG, LONG, LONG, LONG, OLE_XPOS_HIMETRIC, OLE_YPOS_HIMETRIC,
+                                   OLE_XSIZE_HIMETRIC, OLE_YSIZE_HIMETRIC, LPCRECT) override {
+    m_entered.Set();
+    m_release.Wait(60000);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_Handle(OLE_HANDLE*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE get_hPal(OLE_HANDLE*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE get_Type(SHORT*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE set_hPal(OLE_HANDLE) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE get_CurDC(HDC*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SelectPicture(HDC, HDC*, OLE_HANDLE*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE get_KeepOriginalFormat(BOOL*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE put_KeepOriginalFormat(BOOL) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE PictureChanged() override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE SaveAsFile(LPSTREAM, BOOL, LONG*) override { return E_NOTIMPL; }
+  HRESULT STDMETHODCALLTYPE get_Attributes(DWORD*) override { return E_NOTIMPL; }
+
+ private:
+  LONG m_nRefs = 1;
+};
 
 // ---- files and waits -----------------------------------------------------------------------
 
@@ -406,6 +460,50 @@ TEST_F(PictureTest, DestroyingTheWindowStopsTheAnimation) {
   m_hParent = nullptr;
   EXPECT_EQ(::WaitForSingleObject(thread.Get(), 0), WAIT_OBJECT_0);
   EXPECT_FALSE(m_inspect.Thread());
+}
+
+// The thread is stuck in a render past the stop wait: a new load must neither free what the
+// thread draws with nor hang; once the thread is let go, loading works again.
+TEST_F(PictureTest, StopThatOverrunsItsWaitReleasesNothing) {
+  ASSERT_TRUE(LoadBytes(FastTwoFrames()));
+  auto* pBlocking = new CBlockingPicture;
+  pBlocking->AddRef();  // one reference for the test, one for the frame
+  m_inspect.SwapFramePicture(0, pBlocking);
+  ASSERT_TRUE(m_picture.Draw());
+  ASSERT_EQ(pBlocking->m_entered.Wait(5000), WAIT_OBJECT_0);
+
+  const DWORD nStart = ::GetTickCount();
+  EXPECT_FALSE(m_picture.Load(SkinFile("finish.gif")));
+  EXPECT_LT(::GetTickCount() - nStart, CTPicture::STOP_WAIT_MS + 2000);
+  EXPECT_TRUE(m_inspect.IsReady());
+  EXPECT_EQ(m_inspect.Frames().size(), 2u);
+  EXPECT_TRUE(m_inspect.Thread());
+  EXPECT_FALSE(m_picture.Draw());
+
+  pBlocking->m_release.Set();
+  pBlocking->Release();
+  m_picture.Stop();
+  EXPECT_FALSE(m_inspect.Thread());
+  EXPECT_TRUE(m_picture.Load(SkinFile("finish.gif")));
+}
+
+TEST_F(PictureTest, PaintCopiesTheSurface) {
+  ASSERT_TRUE(LoadBytes(BuildGif(12, 6, {TestFrame{0, 0, 12, 6, Solid(1)}})));
+  ASSERT_TRUE(m_picture.Draw());
+  ::ShowWindow(m_hParent, SW_SHOWNOACTIVATE);
+  ::UpdateWindow(m_hParent);
+  fw::CWindowDC dc(m_hStatic);
+  EXPECT_EQ(::GetPixel(dc.Get(), 1, 1), GREEN);
+  EXPECT_EQ(::GetPixel(dc.Get(), 11, 5), GREEN);
+}
+
+TEST_F(PictureTest, GifWithOneDecodableFrameShowsOnlyTheInitialFill) {
+  ASSERT_TRUE(LoadBytes(GifWithPlainTextSecondFrame()));
+  EXPECT_EQ(m_inspect.Frames().size(), 1u);
+  EXPECT_FALSE(m_inspect.HasSinglePicture());
+  EXPECT_FALSE(m_picture.Draw());
+  EXPECT_FALSE(m_inspect.Thread());
+  EXPECT_EQ(m_inspect.Take().At(3, 3), ::GetSysColor(COLOR_MENU));
 }
 
 TEST_F(PictureTest, OneImageGifIsAStillPicture) {
