@@ -1,0 +1,385 @@
+// Renders the skinned controls in each of their states and every skin file to PNG files, so
+// the look can be checked by eye: gallery <package folder> <output folder>.
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/ApplicationApp.h"
+#include "controls/ImagePng.h"
+#include "controls/TButtonPng.h"
+#include "controls/TDialog.h"
+#include "controls/TStaticPng.h"
+#include "framework/Handles.h"
+#include "framework/SystemLibrary.h"
+#include "pages/PagePattern.h"
+
+namespace {
+
+constexpr UINT IDD_GALLERY_SCENE = 200;
+
+// ---- PNG encoding through GDI+ ------------------------------------------------------------
+struct GpImage;
+struct GpStartupInput {
+  UINT32 version;
+  void* callback;
+  BOOL suppressThread;
+  BOOL suppressCodecs;
+};
+using StartupFn = int(WINAPI*)(ULONG_PTR*, const GpStartupInput*, void*);
+using ShutdownFn = void(WINAPI*)(ULONG_PTR);
+using FromHbitmapFn = int(WINAPI*)(HBITMAP, HPALETTE, GpImage**);
+using LoadFn = int(WINAPI*)(const WCHAR*, GpImage**);
+using SaveFn = int(WINAPI*)(GpImage*, const WCHAR*, const CLSID*, const void*);
+using DisposeFn = int(WINAPI*)(GpImage*);
+
+const CLSID PNG_ENCODER = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
+
+class CEncoder {
+ public:
+  CEncoder() {
+    const wchar_t* dll = L"gdiplus.dll";
+    m_startup = fw::SystemFunction<StartupFn>(dll, "GdiplusStartup");
+    m_shutdown = fw::SystemFunction<ShutdownFn>(dll, "GdiplusShutdown");
+    m_fromHbitmap = fw::SystemFunction<FromHbitmapFn>(dll, "GdipCreateBitmapFromHBITMAP");
+    m_load = fw::SystemFunction<LoadFn>(dll, "GdipLoadImageFromFile");
+    m_save = fw::SystemFunction<SaveFn>(dll, "GdipSaveImageToFile");
+    m_dispose = fw::SystemFunction<DisposeFn>(dll, "GdipDisposeImage");
+    GpStartupInput input{1, nullptr, FALSE, FALSE};
+    m_bReady = m_startup && m_shutdown && m_fromHbitmap && m_load && m_save && m_dispose &&
+               m_startup(&m_token, &input, nullptr) == 0;
+  }
+  ~CEncoder() {
+    if (m_bReady) m_shutdown(m_token);
+  }
+  bool Ready() const { return m_bReady; }
+  bool SaveBitmap(HBITMAP bitmap, const std::wstring& path) const {
+    GpImage* image = nullptr;
+    if (!m_bReady || m_fromHbitmap(bitmap, nullptr, &image) != 0) return false;
+    bool ok = m_save(image, path.c_str(), &PNG_ENCODER, nullptr) == 0;
+    m_dispose(image);
+    return ok;
+  }
+  // The first frame of an image file (the GIF animations) re-encoded.
+  bool Convert(const std::wstring& source, const std::wstring& path) const {
+    GpImage* image = nullptr;
+    if (!m_bReady || m_load(source.c_str(), &image) != 0) return false;
+    bool ok = m_save(image, path.c_str(), &PNG_ENCODER, nullptr) == 0;
+    m_dispose(image);
+    return ok;
+  }
+
+ private:
+  StartupFn m_startup;
+  ShutdownFn m_shutdown;
+  FromHbitmapFn m_fromHbitmap;
+  LoadFn m_load;
+  SaveFn m_save;
+  DisposeFn m_dispose;
+  ULONG_PTR m_token = 0;
+  bool m_bReady = false;
+};
+
+// ---- Drawing surfaces -----------------------------------------------------------------------
+void FillChecker(HDC dc, int width, int height) {
+  fw::CBrush light(::CreateSolidBrush(RGB(255, 255, 255)));
+  fw::CBrush dark(::CreateSolidBrush(RGB(204, 204, 204)));
+  for (int y = 0; y < height; y += 8)
+    for (int x = 0; x < width; x += 8) {
+      RECT cell{x, y, x + 8, y + 8};
+      ::FillRect(dc, &cell, ((x + y) / 8) % 2 ? dark.Get() : light.Get());
+    }
+}
+
+// The window as the user sees it: its own pixels, black outside its window region (the
+// rounded corners). Read from the window's surface, so no message has to run first.
+bool SaveWindow(const CEncoder& encoder, HWND hWnd, const std::wstring& path) {
+  RECT rect{};
+  ::GetWindowRect(hWnd, &rect);
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  HDC window = ::GetWindowDC(hWnd);
+  fw::CMemoryCanvas canvas;
+  bool ok = canvas.Create(window, width, height);
+  if (ok) {
+    ::BitBlt(canvas.Get(), 0, 0, width, height, window, 0, 0, SRCCOPY);
+    fw::CRgn region(::CreateRectRgn(0, 0, 0, 0));
+    if (region && ::GetWindowRgn(hWnd, region.Get()) != ERROR) {
+      fw::CRgn outside(::CreateRectRgn(0, 0, width, height));
+      ::CombineRgn(outside.Get(), outside.Get(), region.Get(), RGN_DIFF);
+      ::FillRgn(canvas.Get(), outside.Get(), static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+    }
+    ::GdiFlush();
+  }
+  ::ReleaseDC(hWnd, window);
+  return ok && encoder.SaveBitmap(canvas.Bitmap(), path);
+}
+
+void Pump(DWORD milliseconds) {
+  DWORD start = ::GetTickCount();
+  do {
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      ::TranslateMessage(&msg);
+      ::DispatchMessageW(&msg);
+    }
+    ::Sleep(5);
+  } while (::GetTickCount() - start < milliseconds);
+}
+
+std::wstring WindowsPath(const char* arg) {
+  std::wstring path;
+  if (arg[0] == '/') path = L"Z:";
+  for (const char* p = arg; *p; ++p) path += static_cast<wchar_t>(*p == '/' ? '\\' : *p);
+  if (!path.empty() && path.back() != L'\\') path += L'\\';
+  return path;
+}
+
+int g_nFailures = 0;
+
+void Report(bool ok, const std::wstring& path) {
+  if (!ok) ++g_nFailures;
+  std::printf("%s %ls\n", ok ? "wrote " : "FAILED", path.c_str());
+}
+
+// ---- The scenes -----------------------------------------------------------------------------
+enum class State { Normal, Hover, Pressed };
+
+struct CButtonSpec {
+  int id;
+  const wchar_t* text;
+  const std::wstring* normal;
+  const std::wstring* hover;
+  RECT rect;
+  enum { Orange, White, Black } colour;
+};
+
+struct CLabelSpec {
+  int id;
+  const wchar_t* text;
+  enum { Black, Grey, Picture, ClickableGrey, BlackBold, Question } look;
+  RECT rect;
+};
+
+class CScene : public CTDialog {
+ public:
+  CScene(std::wstring background, std::vector<CButtonSpec> buttons, std::vector<CLabelSpec> labels, int radius)
+      : CTDialog(IDD_GALLERY_SCENE),
+        m_strBackground(std::move(background)),
+        m_buttonSpecs(std::move(buttons)),
+        m_labelSpecs(std::move(labels)),
+        m_nRadius(radius) {}
+
+  CTButtonPng m_buttons[7];
+  CTStaticPng m_labels[6];
+
+  bool Open(int width, int height) {
+    if (!Create(nullptr)) return false;
+    for (size_t i = 0; i < 7; ++i) {
+      DDX_Control(201 + static_cast<int>(i), m_buttons[i]);
+      ::ShowWindow(m_buttons[i].m_hWnd, i < m_buttonSpecs.size() ? SW_SHOW : SW_HIDE);
+    }
+    for (size_t i = 0; i < 6; ++i) {
+      DDX_Control(211 + static_cast<int>(i), m_labels[i]);
+      ::ShowWindow(m_labels[i].m_hWnd, i < m_labelSpecs.size() ? SW_SHOW : SW_HIDE);
+    }
+    for (size_t i = 0; i < m_buttonSpecs.size(); ++i) {
+      const CButtonSpec& spec = m_buttonSpecs[i];
+      CTButtonPng& button = m_buttons[i];
+      Place(button.m_hWnd, spec.rect);
+      button.SetWindowText(spec.text);
+      button.SetImages(*spec.normal, spec.hover ? *spec.hover : std::wstring(), L"");
+      theApp.ApplyButtonLook(button);
+      if (spec.colour == CButtonSpec::White) LookTextWhite(button);
+      if (spec.colour == CButtonSpec::Black) LookTextBlack(button);
+    }
+    for (size_t i = 0; i < m_labelSpecs.size(); ++i) {
+      const CLabelSpec& spec = m_labelSpecs[i];
+      CTStaticPng& label = m_labels[i];
+      Place(label.m_hWnd, spec.rect);
+      label.SetWindowText(spec.text);
+      switch (spec.look) {
+        case CLabelSpec::Black: theApp.ApplyBlackLabelLook(label); break;
+        case CLabelSpec::BlackBold: theApp.ApplyBlackLabelLook(label); LookBold(label); break;
+        case CLabelSpec::Grey: theApp.ApplyGreyLabelLook(label); break;
+        case CLabelSpec::Question:
+          theApp.ApplyBlackLabelLook(label);
+          LookButtonHeight(label);
+          LookCentred(label);
+          break;
+        case CLabelSpec::Picture: label.SetImages(theApp.m_strSkinWifi, L"", L""); break;
+        case CLabelSpec::ClickableGrey:
+          theApp.ApplyGreyLabelLook(label);
+          LookClickable(label);
+          label.SetTextColors(theApp.m_clrGray, theApp.m_clrOrange, theApp.m_clrOrange);
+          break;
+      }
+    }
+    LoadBackground(m_strBackground);
+    m_bDrag = m_nRadius > 0;
+    m_nFilletRadius = m_nRadius;
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 100, 100, width, height, SWP_SHOWWINDOW);
+    Settle();
+    return true;
+  }
+
+  void SetState(State state) {
+    // Back to normal first, then as if the mouse came over every control (and pressed).
+    for (size_t i = 0; i < m_buttonSpecs.size(); ++i) Drive(m_buttons[i].m_hWnd, state);
+    for (size_t i = 0; i < m_labelSpecs.size(); ++i) Drive(m_labels[i].m_hWnd, state);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::GdiFlush();
+  }
+
+  void Settle() {
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump(150);
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::GdiFlush();
+  }
+
+ private:
+  static void Place(HWND hWnd, const RECT& r) { ::MoveWindow(hWnd, r.left, r.top, r.right, r.bottom, FALSE); }
+  void Drive(HWND hWnd, State state) {
+    const LPARAM at = MAKELPARAM(3, 3);
+    ::SendMessageW(hWnd, WM_LBUTTONUP, 0, at);
+    ::SendMessageW(hWnd, WM_MOUSELEAVE, 0, 0);
+    if (state == State::Normal) return;
+    ::SendMessageW(hWnd, WM_MOUSEMOVE, 0, at);
+    if (state == State::Pressed) ::SendMessageW(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  }
+
+  std::wstring m_strBackground;
+  std::vector<CButtonSpec> m_buttonSpecs;
+  std::vector<CLabelSpec> m_labelSpecs;
+  int m_nRadius;
+};
+
+void RenderScene(const CEncoder& encoder, CScene& scene, int width, int height, const std::wstring& out,
+                 const wchar_t* name) {
+  if (!scene.Open(width, height)) {
+    Report(false, out + name);
+    return;
+  }
+  const struct {
+    State state;
+    const wchar_t* suffix;
+  } states[] = {{State::Normal, L"normal"}, {State::Hover, L"hover"}, {State::Pressed, L"pressed"}};
+  for (const auto& s : states) {
+    scene.SetState(s.state);
+    std::wstring path = out + name + L"_" + s.suffix + L".png";
+    Report(SaveWindow(encoder, scene.m_hWnd, path), path);
+    Pump(30);  // the leave notices the tracking posts, before the next state
+  }
+  scene.SetState(State::Normal);
+  scene.DestroyWindow();
+}
+
+void RenderSkinFiles(const CEncoder& encoder, const std::wstring& skin, const std::wstring& out) {
+  WIN32_FIND_DATAW found{};
+  HANDLE find = ::FindFirstFileW((skin + L"*").c_str(), &found);
+  if (find == INVALID_HANDLE_VALUE) {
+    Report(false, skin);
+    return;
+  }
+  std::vector<std::wstring> names;
+  do {
+    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+  } while (::FindNextFileW(find, &found));
+  ::FindClose(find);
+
+  fw::CWindowDC screen(nullptr);
+  for (const std::wstring& name : names) {
+    const std::wstring source = skin + name;
+    const std::wstring ext = name.size() > 4 ? name.substr(name.size() - 4) : L"";
+    const std::wstring path = out + L"skin_" + name.substr(0, name.size() - ext.size()) + L".png";
+    bool ok = false;
+    if (lstrcmpiW(ext.c_str(), L".bmp") == 0) {
+      fw::CBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(nullptr, source.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+      ok = bitmap && encoder.SaveBitmap(bitmap.Get(), path);
+    } else if (lstrcmpiW(ext.c_str(), L".png") == 0) {
+      // Through the controls' own loader and alpha drawing, over a checker board.
+      CImagePng image;
+      if (image.Load(source)) {
+        PremultiplyAlpha(image);
+        fw::CMemoryCanvas canvas;
+        if (canvas.Create(screen.Get(), image.GetWidth() * 2, image.GetHeight() * 2)) {
+          FillChecker(canvas.Get(), image.GetWidth() * 2, image.GetHeight() * 2);
+          ok = image.Draw(canvas.Get(), image.GetWidth() / 2, image.GetHeight() / 2) &&
+               encoder.SaveBitmap(canvas.Bitmap(), path);
+        }
+      }
+    } else if (lstrcmpiW(ext.c_str(), L".gif") == 0) {
+      ok = encoder.Convert(source, path);
+    } else if (lstrcmpiW(ext.c_str(), L".ico") == 0) {
+      fw::CMemoryCanvas canvas;
+      const int sizes[] = {16, 32, 48};
+      if (canvas.Create(screen.Get(), 16 + 32 + 48 + 40, 58)) {
+        FillChecker(canvas.Get(), 16 + 32 + 48 + 40, 58);
+        ok = true;
+        int x = 5;
+        for (int size : sizes) {
+          fw::CIcon icon(static_cast<HICON>(::LoadImageW(nullptr, source.c_str(), IMAGE_ICON, size, size, LR_LOADFROMFILE)));
+          ok = ok && icon && ::DrawIconEx(canvas.Get(), x, 5, icon.Get(), size, size, 0, nullptr, DI_NORMAL);
+          x += size + 10;
+        }
+        ok = ok && encoder.SaveBitmap(canvas.Bitmap(), path);
+      }
+    } else {
+      continue;
+    }
+    Report(ok, path);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::printf("usage: gallery <package folder> <output folder>\n");
+    return 2;
+  }
+  const std::wstring package = WindowsPath(argv[1]);
+  const std::wstring out = WindowsPath(argv[2]);
+  ::CreateDirectoryW(out.c_str(), nullptr);
+  CEncoder encoder;
+  if (!encoder.Ready()) {
+    std::printf("GDI+ is not available\n");
+    return 1;
+  }
+
+  theApp.m_strExeDir = package;
+  theApp.LoadSettings();
+  theApp.InitSkinPaths();
+  RenderSkinFiles(encoder, package + L"Skin\\", out);
+
+  // A wizard page: Windows gives 2 pixels per dialog unit, so a 214 x 130 page is 428 x 260.
+  {
+    CScene page(theApp.m_strSkinChildBack,
+                {{1, L"Install Now", &theApp.m_strSkinInstallButton, nullptr, {144, 200, 140, 36}, CButtonSpec::Orange},
+                 {2, L"Uninstall", &theApp.m_strSkinUninstallButton, nullptr, {284, 150, 140, 36}, CButtonSpec::Orange},
+                 {3, L"Uninstall Cancel", &theApp.m_strSkinUninstallCancelButton, nullptr, {4, 150, 140, 36}, CButtonSpec::Orange},
+                 {4, L"", &theApp.m_strSkinCloseNormal, &theApp.m_strSkinCloseMove, {400, 6, 20, 20}, CButtonSpec::Orange}},
+                {{11, L"", CLabelSpec::Picture, {20, 20, 60, 60}},
+                 {12, L"Welcome to the setup", CLabelSpec::BlackBold, {90, 20, 320, 26}},
+                 {13, L"Install to C:\\Program Files", CLabelSpec::Grey, {90, 50, 320, 22}},
+                 {14, L"Read the licence agreement", CLabelSpec::ClickableGrey, {90, 76, 320, 22}},
+                 {15, L"Please plug in the adapter", CLabelSpec::Black, {90, 102, 320, 22}}},
+                0);
+    RenderScene(encoder, page, 428, 260, out, L"page");
+  }
+  // A prompt: 150 x 100 dialog units, draggable, rounded.
+  {
+    CScene prompt(theApp.m_strSkinExitBack,
+                  {{1, L"OK", &theApp.m_strSkinOkButton, nullptr, {78, 140, 60, 26}, CButtonSpec::White},
+                   {2, L"Cancel", &theApp.m_strSkinCancelButton, nullptr, {158, 140, 60, 26}, CButtonSpec::Black},
+                   {3, L"", &theApp.m_strSkinCloseNormal, &theApp.m_strSkinCloseMove, {270, 10, 20, 20},
+                    CButtonSpec::Orange}},
+                  {{11, L"Network Adapter", CLabelSpec::BlackBold, {42, 12, 196, 18}},
+                   {12, L"Sure to exit?", CLabelSpec::Question, {14, 80, 272, 18}}},
+                  theApp.m_nFilletRadian);
+    RenderScene(encoder, prompt, 300, 200, out, L"prompt");
+  }
+  std::printf("%d failure(s)\n", g_nFailures);
+  return g_nFailures ? 1 : 0;
+}
