@@ -413,9 +413,9 @@ TEST_F(PictureTest, NewCycleStartsFromACleanSurface) {
   TestFrame second{8, 8, 4, 4, Solid(2)};
   ASSERT_TRUE(LoadBytes(BuildGif(16, 16, {first, second})));
   ASSERT_TRUE(m_picture.Draw());
-  ASSERT_TRUE(WaitUntil([&] { return m_inspect.Take().nFrame == 1; }));
-  ASSERT_EQ(m_inspect.Take().At(9, 9), BLUE);
   CTPictureInspector::Snapshot shot;
+  ASSERT_TRUE(WaitUntil([&] { return (shot = m_inspect.Take()).nFrame == 1; }));
+  ASSERT_EQ(shot.At(9, 9), BLUE);
   ASSERT_TRUE(WaitUntil([&] { return (shot = m_inspect.Take()).nFrame == 0; }));
   EXPECT_EQ(shot.At(9, 9), ::GetSysColor(COLOR_BTNFACE));
   EXPECT_EQ(shot.At(1, 1), RED);
