@@ -145,7 +145,7 @@ void Report(bool ok, const std::wstring& path) {
 // ---- The scenes -----------------------------------------------------------------------------
 enum class State { Normal, Hover, Pressed };
 
-struct CButtonSpec {
+struct CButtonSetup {
   int id;
   const wchar_t* text;
   const std::wstring* normal;
@@ -154,7 +154,7 @@ struct CButtonSpec {
   enum { Orange, White, Black } colour;
 };
 
-struct CLabelSpec {
+struct CLabelSetup {
   int id;
   const wchar_t* text;
   enum { Black, Grey, Picture, ClickableGrey, BlackBold, Question } look;
@@ -163,11 +163,11 @@ struct CLabelSpec {
 
 class CScene : public CTDialog {
  public:
-  CScene(std::wstring background, std::vector<CButtonSpec> buttons, std::vector<CLabelSpec> labels, int radius)
+  CScene(std::wstring background, std::vector<CButtonSetup> buttons, std::vector<CLabelSetup> labels, int radius)
       : CTDialog(IDD_GALLERY_SCENE),
         m_strBackground(std::move(background)),
-        m_buttonSpecs(std::move(buttons)),
-        m_labelSpecs(std::move(labels)),
+        m_buttonSetups(std::move(buttons)),
+        m_labelSetups(std::move(labels)),
         m_nRadius(radius) {}
 
   CTButtonPng m_buttons[7];
@@ -177,38 +177,38 @@ class CScene : public CTDialog {
     if (!Create(nullptr)) return false;
     for (size_t i = 0; i < 7; ++i) {
       DDX_Control(201 + static_cast<int>(i), m_buttons[i]);
-      ::ShowWindow(m_buttons[i].m_hWnd, i < m_buttonSpecs.size() ? SW_SHOW : SW_HIDE);
+      ::ShowWindow(m_buttons[i].m_hWnd, i < m_buttonSetups.size() ? SW_SHOW : SW_HIDE);
     }
     for (size_t i = 0; i < 6; ++i) {
       DDX_Control(211 + static_cast<int>(i), m_labels[i]);
-      ::ShowWindow(m_labels[i].m_hWnd, i < m_labelSpecs.size() ? SW_SHOW : SW_HIDE);
+      ::ShowWindow(m_labels[i].m_hWnd, i < m_labelSetups.size() ? SW_SHOW : SW_HIDE);
     }
-    for (size_t i = 0; i < m_buttonSpecs.size(); ++i) {
-      const CButtonSpec& spec = m_buttonSpecs[i];
+    for (size_t i = 0; i < m_buttonSetups.size(); ++i) {
+      const CButtonSetup& item = m_buttonSetups[i];
       CTButtonPng& button = m_buttons[i];
-      Place(button.m_hWnd, spec.rect);
-      button.SetWindowText(spec.text);
-      button.SetImages(*spec.normal, spec.hover ? *spec.hover : std::wstring(), L"");
+      Place(button.m_hWnd, item.rect);
+      button.SetWindowText(item.text);
+      button.SetImages(*item.normal, item.hover ? *item.hover : std::wstring(), L"");
       theApp.ApplyButtonLook(button);
-      if (spec.colour == CButtonSpec::White) LookTextWhite(button);
-      if (spec.colour == CButtonSpec::Black) LookTextBlack(button);
+      if (item.colour == CButtonSetup::White) LookTextWhite(button);
+      if (item.colour == CButtonSetup::Black) LookTextBlack(button);
     }
-    for (size_t i = 0; i < m_labelSpecs.size(); ++i) {
-      const CLabelSpec& spec = m_labelSpecs[i];
+    for (size_t i = 0; i < m_labelSetups.size(); ++i) {
+      const CLabelSetup& item = m_labelSetups[i];
       CTStaticPng& label = m_labels[i];
-      Place(label.m_hWnd, spec.rect);
-      label.SetWindowText(spec.text);
-      switch (spec.look) {
-        case CLabelSpec::Black: theApp.ApplyBlackLabelLook(label); break;
-        case CLabelSpec::BlackBold: theApp.ApplyBlackLabelLook(label); LookBold(label); break;
-        case CLabelSpec::Grey: theApp.ApplyGreyLabelLook(label); break;
-        case CLabelSpec::Question:
+      Place(label.m_hWnd, item.rect);
+      label.SetWindowText(item.text);
+      switch (item.look) {
+        case CLabelSetup::Black: theApp.ApplyBlackLabelLook(label); break;
+        case CLabelSetup::BlackBold: theApp.ApplyBlackLabelLook(label); LookBold(label); break;
+        case CLabelSetup::Grey: theApp.ApplyGreyLabelLook(label); break;
+        case CLabelSetup::Question:
           theApp.ApplyBlackLabelLook(label);
           LookButtonHeight(label);
           LookCentred(label);
           break;
-        case CLabelSpec::Picture: label.SetImages(theApp.m_strSkinWifi, L"", L""); break;
-        case CLabelSpec::ClickableGrey:
+        case CLabelSetup::Picture: label.SetImages(theApp.m_strSkinWifi, L"", L""); break;
+        case CLabelSetup::ClickableGrey:
           theApp.ApplyGreyLabelLook(label);
           LookClickable(label);
           label.SetTextColors(theApp.m_clrGray, theApp.m_clrOrange, theApp.m_clrOrange);
@@ -225,8 +225,8 @@ class CScene : public CTDialog {
 
   void SetState(State state) {
     // Back to normal first, then as if the mouse came over every control (and pressed).
-    for (size_t i = 0; i < m_buttonSpecs.size(); ++i) Drive(m_buttons[i].m_hWnd, state);
-    for (size_t i = 0; i < m_labelSpecs.size(); ++i) Drive(m_labels[i].m_hWnd, state);
+    for (size_t i = 0; i < m_buttonSetups.size(); ++i) Drive(m_buttons[i].m_hWnd, state);
+    for (size_t i = 0; i < m_labelSetups.size(); ++i) Drive(m_labels[i].m_hWnd, state);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     ::GdiFlush();
   }
@@ -250,8 +250,8 @@ class CScene : public CTDialog {
   }
 
   std::wstring m_strBackground;
-  std::vector<CButtonSpec> m_buttonSpecs;
-  std::vector<CLabelSpec> m_labelSpecs;
+  std::vector<CButtonSetup> m_buttonSetups;
+  std::vector<CLabelSetup> m_labelSetups;
   int m_nRadius;
 };
 
@@ -356,27 +356,27 @@ int main(int argc, char** argv) {
   // A wizard page: Windows gives 2 pixels per dialog unit, so a 214 x 130 page is 428 x 260.
   {
     CScene page(theApp.m_strSkinChildBack,
-                {{1, L"Install Now", &theApp.m_strSkinInstallButton, nullptr, {144, 200, 140, 36}, CButtonSpec::Orange},
-                 {2, L"Uninstall", &theApp.m_strSkinUninstallButton, nullptr, {284, 150, 140, 36}, CButtonSpec::Orange},
-                 {3, L"Uninstall Cancel", &theApp.m_strSkinUninstallCancelButton, nullptr, {4, 150, 140, 36}, CButtonSpec::Orange},
-                 {4, L"", &theApp.m_strSkinCloseNormal, &theApp.m_strSkinCloseMove, {400, 6, 20, 20}, CButtonSpec::Orange}},
-                {{11, L"", CLabelSpec::Picture, {20, 20, 60, 60}},
-                 {12, L"Welcome to the setup", CLabelSpec::BlackBold, {90, 20, 320, 26}},
-                 {13, L"Install to C:\\Program Files", CLabelSpec::Grey, {90, 50, 320, 22}},
-                 {14, L"Read the licence agreement", CLabelSpec::ClickableGrey, {90, 76, 320, 22}},
-                 {15, L"Please plug in the adapter", CLabelSpec::Black, {90, 102, 320, 22}}},
+                {{1, L"Install Now", &theApp.m_strSkinInstallButton, nullptr, {144, 200, 140, 36}, CButtonSetup::Orange},
+                 {2, L"Uninstall", &theApp.m_strSkinUninstallButton, nullptr, {284, 150, 140, 36}, CButtonSetup::Orange},
+                 {3, L"Uninstall Cancel", &theApp.m_strSkinUninstallCancelButton, nullptr, {4, 150, 140, 36}, CButtonSetup::Orange},
+                 {4, L"", &theApp.m_strSkinCloseNormal, &theApp.m_strSkinCloseMove, {400, 6, 20, 20}, CButtonSetup::Orange}},
+                {{11, L"", CLabelSetup::Picture, {20, 20, 60, 60}},
+                 {12, L"Welcome to the setup", CLabelSetup::BlackBold, {90, 20, 320, 26}},
+                 {13, L"Install to C:\\Program Files", CLabelSetup::Grey, {90, 50, 320, 22}},
+                 {14, L"Read the licence agreement", CLabelSetup::ClickableGrey, {90, 76, 320, 22}},
+                 {15, L"Please plug in the adapter", CLabelSetup::Black, {90, 102, 320, 22}}},
                 0);
     RenderScene(encoder, page, 428, 260, out, L"page");
   }
   // A prompt: 150 x 100 dialog units, draggable, rounded.
   {
     CScene prompt(theApp.m_strSkinExitBack,
-                  {{1, L"OK", &theApp.m_strSkinOkButton, nullptr, {78, 140, 60, 26}, CButtonSpec::White},
-                   {2, L"Cancel", &theApp.m_strSkinCancelButton, nullptr, {158, 140, 60, 26}, CButtonSpec::Black},
+                  {{1, L"OK", &theApp.m_strSkinOkButton, nullptr, {78, 140, 60, 26}, CButtonSetup::White},
+                   {2, L"Cancel", &theApp.m_strSkinCancelButton, nullptr, {158, 140, 60, 26}, CButtonSetup::Black},
                    {3, L"", &theApp.m_strSkinCloseNormal, &theApp.m_strSkinCloseMove, {270, 10, 20, 20},
-                    CButtonSpec::Orange}},
-                  {{11, L"Network Adapter", CLabelSpec::BlackBold, {42, 12, 196, 18}},
-                   {12, L"Sure to exit?", CLabelSpec::Question, {14, 80, 272, 18}}},
+                    CButtonSetup::Orange}},
+                  {{11, L"Network Adapter", CLabelSetup::BlackBold, {42, 12, 196, 18}},
+                   {12, L"Sure to exit?", CLabelSetup::Question, {14, 80, 272, 18}}},
                   theApp.m_nFilletRadian);
     RenderScene(encoder, prompt, 300, 200, out, L"prompt");
   }
