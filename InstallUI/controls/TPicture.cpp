@@ -89,12 +89,12 @@ bool CTPicture::LoadFromMemory(HGLOBAL hData, DWORD nSize) {
   if (!UnLoad()) return false;
   // A size beyond the block would have the parser read past it.
   if (!hData || nSize == 0 || ::GlobalSize(hData) < nSize) return false;
-  const bool bLoaded = LoadGif(hData, nSize);
+  const bool bLoaded = LoadData(hData, nSize);
   if (!bLoaded) ReleaseContent();
   return bLoaded;
 }
 
-bool CTPicture::LoadGif(HGLOBAL hData, DWORD nSize) {
+bool CTPicture::LoadData(HGLOBAL hData, DWORD nSize) {
   const auto* pData = static_cast<const uint8_t*>(::GlobalLock(hData));
   if (!pData) return false;
   if (!m_splitter.Open(pData, nSize)) {

@@ -107,7 +107,8 @@ class CTPicture : public fw::CStatic {
   LRESULT OnPaint(UINT, WPARAM, LPARAM, BOOL& bHandled);
   LRESULT OnDestroy(UINT, WPARAM, LPARAM, BOOL& bHandled);
 
-  bool LoadGif(HGLOBAL hData, DWORD nSize);
+  // GIF frames or a single picture from the data; leaves partial state on failure.
+  bool LoadData(HGLOBAL hData, DWORD nSize);
   bool LoadSinglePicture(HGLOBAL hData, DWORD nSize);
   bool PrepareSurface(int nWidth, int nHeight);
   void ReleaseContent();
