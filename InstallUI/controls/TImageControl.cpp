@@ -127,9 +127,15 @@ LRESULT CTImageControl::HandleSetCursor(UINT, WPARAM, LPARAM, BOOL& bHandled) {
   return TRUE;
 }
 
-LRESULT CTImageControl::HandleMouseMove(UINT, WPARAM, LPARAM, BOOL& bHandled) {
+LRESULT CTImageControl::HandleMouseMove(UINT, WPARAM wParam, LPARAM, BOOL& bHandled) {
   bHandled = FALSE;
   if (!TakesMouse()) return 0;
+  // A label does not capture the mouse: a press released outside it never reaches it, and
+  // without this it would come back showing pressed with no button down.
+  if (m_bPressed && !(wParam & MK_LBUTTON)) {
+    m_bPressed = 0;
+    Repaint();
+  }
   if (m_bTrackArmed) {
     m_bTrackArmed = 0;
     TRACKMOUSEEVENT track{};

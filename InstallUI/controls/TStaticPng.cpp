@@ -5,7 +5,8 @@
 CTStaticPng::CTStaticPng() : CTImageControl(nullptr, LABEL_TEXT_INSET) {}
 
 void CTStaticPng::MakeClickable() {
-  if (m_bClickable == 1) return;
+  // The flag stands for the style: both are set on the bound window, once.
+  if (m_bClickable == 1 || !m_hWnd) return;
   m_bClickable = 1;
-  if (m_hWnd) ModifyStyle(0, SS_NOTIFY);
+  ModifyStyle(0, SS_NOTIFY);
 }

@@ -265,6 +265,19 @@ TEST(ImageControls, LabelTakesTheMouseOnlyWhenClickable) {
   label.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   label.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
   EXPECT_EQ(dlg.m_nLabelClicks, 1);
+
+  // Pressed, dragged out and released outside: a label has no capture, so it never sees the
+  // release. Coming back with no button down it shows hover, not pressed.
+  label.SetImages(DataPath("state_normal.png"), DataPath("state_hover.png"), DataPath("state_pressed.png"));
+  label.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+  Settle(dlg.m_hWnd);
+  EXPECT_EQ(CCapture(label.m_hWnd).At(5, 5), BLUE);
+  MoveCursorAway();
+  EXPECT_EQ(CCapture(label.m_hWnd).At(5, 5), RED);
+  MoveCursorOnto(label.m_hWnd);
+  label.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  Settle(dlg.m_hWnd);
+  EXPECT_EQ(CCapture(label.m_hWnd).At(5, 5), GREEN);
   MoveCursorAway();
 }
 
