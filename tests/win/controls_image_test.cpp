@@ -126,6 +126,18 @@ TEST(ImagePng, PremultipliedBlendOverBackground) {
   EXPECT_TRUE(Near(surface.At(3, 3), teal, 0));
 }
 
+TEST(ImagePng, PaletteTransparencyCountsAsAlpha) {
+  CImagePng image;
+  ASSERT_TRUE(image.Load(DataPath("palette_clear.png")));  // red, then a transparent entry
+  EXPECT_TRUE(image.HasAlpha());
+  EXPECT_EQ(PixelBytes(image, 1, 0)[3], 0);
+  PremultiplyAlpha(image);
+  CSurface surface(2, 1, RGB(0, 128, 128));
+  ASSERT_TRUE(image.Draw(surface.m_dc.Get(), 0, 0));
+  EXPECT_EQ(surface.At(0, 0), RGB(255, 0, 0));
+  EXPECT_EQ(surface.At(1, 0), RGB(0, 128, 128));
+}
+
 TEST(ImagePng, ImageWithoutAlphaIsCopied) {
   CImagePng image;
   ASSERT_TRUE(image.Load(DataPath("opaque_rgb.png")));

@@ -18,6 +18,20 @@ def png(name, width, height, pixels, alpha=True):
         f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b""))
 
 
+def palette_png(name, width, height, palette, alphas, indices):
+    """A colour-type-3 PNG whose tRNS chunk makes some palette entries transparent."""
+    raw = b"".join(b"\x00" + bytes(indices[y * width:(y + 1) * width]) for y in range(height))
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+
+    ihdr = struct.pack(">IIBBBBB", width, height, 8, 3, 0, 0, 0)
+    plte = b"".join(bytes(c) for c in palette)
+    with open(name, "wb") as f:
+        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", ihdr) + chunk(b"PLTE", plte) + chunk(b"tRNS", bytes(alphas)) +
+                chunk(b"IDAT", zlib.compress(raw)) + chunk(b"IEND", b""))
+
+
 def bmp(name, width, height, colour_at):
     row = (width * 3 + 3) & ~3
     data = b""
@@ -38,6 +52,7 @@ png("state_normal.png", 10, 10, [RED] * 100)
 png("state_hover.png", 10, 10, [GREEN] * 100)
 png("state_pressed.png", 10, 10, [BLUE] * 100)
 png("big_green.png", 200, 60, [GREEN] * 12000)
+palette_png("palette_clear.png", 2, 1, [(255, 0, 0), (0, 255, 0)], [255, 0], [0, 1])
 with open("not_a_png.png", "wb") as f:
     f.write(b"\x89PNG\r\n\x1a\nthis is not an image")
 bmp("halves.bmp", 100, 50, lambda x, y: (255, 0, 0) if x < 50 else (0, 0, 255))
