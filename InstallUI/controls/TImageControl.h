@@ -77,4 +77,6 @@ class CTImageControl {
   MESSAGE_HANDLER(WM_MOUSEMOVE, HandleMouseMove)            \
   MESSAGE_HANDLER(WM_MOUSELEAVE, HandleMouseLeave)          \
   MESSAGE_HANDLER(WM_LBUTTONDOWN, HandleLButtonDown)        \
+  /* a quick second click comes as a double click */        \
+  MESSAGE_HANDLER(WM_LBUTTONDBLCLK, HandleLButtonDown)      \
   MESSAGE_HANDLER(WM_LBUTTONUP, HandleLButtonUp)

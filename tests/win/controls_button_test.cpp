@@ -177,6 +177,11 @@ TEST(ImageControls, ButtonStatesFollowTheMouse) {
   check({"back in while pressed", BLUE, textPressed});
   button.SendMessage(WM_LBUTTONUP, 0, inside);
   check({"released", GREEN, textHover});
+  // A quick second click arrives as a double click: it presses all the same.
+  button.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
+  check({"second click pressed", BLUE, textPressed});
+  button.SendMessage(WM_LBUTTONUP, 0, inside);
+  check({"second click released", GREEN, textHover});
   MoveCursorAway();
   check({"left", RED, textNormal});
   EXPECT_EQ(button.m_bTrackArmed, 1);
