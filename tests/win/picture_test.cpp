@@ -128,8 +128,9 @@ void PutImageData(std::vector<uint8_t>& out, const TestFrame& frame) {
 // Palette: 0 red, 1 green, 2 blue, 3 yellow.
 std::vector<uint8_t> BuildGif(int nWidth, int nHeight, const std::vector<TestFrame>& frames,
                               const char* version = "89a") {
-  std::vector<uint8_t> out = {'G', 'I', 'F'};
-  out.insert(out.end(), version, version + 3);
+  std::vector<uint8_t> out;
+  for (const char* c = "GIF"; *c; ++c) out.push_back(static_cast<uint8_t>(*c));
+  for (int i = 0; i < 3; ++i) out.push_back(static_cast<uint8_t>(version[i]));
   PutWord(out, nWidth);
   PutWord(out, nHeight);
   out.push_back(0x91);  // global table of 4 entries
