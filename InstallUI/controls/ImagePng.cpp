@@ -46,6 +46,11 @@ using GetSizeFn = GpStatus(WINAPI*)(GpBitmap*, UINT*);
 using LockBitsFn = GpStatus(WINAPI*)(GpBitmap*, const GpRect*, UINT, GpPixelFormat, GpBitmapData*);
 using UnlockBitsFn = GpStatus(WINAPI*)(GpBitmap*, GpBitmapData*);
 using DisposeFn = GpStatus(WINAPI*)(GpBitmap*);
+using FromHbitmapFn = GpStatus(WINAPI*)(HBITMAP, HPALETTE, GpBitmap**);
+using LoadImageFn = GpStatus(WINAPI*)(const WCHAR*, GpBitmap**);
+using SaveFn = GpStatus(WINAPI*)(GpBitmap*, const WCHAR*, const CLSID*, const void*);
+
+const CLSID PNG_ENCODER = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
 
 struct CGdiplusApi {
   StartupFn startup = nullptr;
@@ -58,6 +63,10 @@ struct CGdiplusApi {
   LockBitsFn lockBits = nullptr;
   UnlockBitsFn unlockBits = nullptr;
   DisposeFn dispose = nullptr;
+  // Encoding, for the gallery and screenshots only; the loader does not need it.
+  FromHbitmapFn fromHbitmap = nullptr;
+  LoadImageFn loadImage = nullptr;
+  SaveFn save = nullptr;
 
   bool Resolve() {
     const wchar_t* dll = L"gdiplus.dll";
@@ -71,6 +80,9 @@ struct CGdiplusApi {
     lockBits = fw::SystemFunction<LockBitsFn>(dll, "GdipBitmapLockBits");
     unlockBits = fw::SystemFunction<UnlockBitsFn>(dll, "GdipBitmapUnlockBits");
     dispose = fw::SystemFunction<DisposeFn>(dll, "GdipDisposeImage");
+    fromHbitmap = fw::SystemFunction<FromHbitmapFn>(dll, "GdipCreateBitmapFromHBITMAP");
+    loadImage = fw::SystemFunction<LoadImageFn>(dll, "GdipLoadImageFromFile");
+    save = fw::SystemFunction<SaveFn>(dll, "GdipSaveImageToFile");
     return startup && shutdown && createFromFile && getPixelFormat && getFlags && getWidth && getHeight &&
            lockBits && unlockBits && dispose;
   }
@@ -156,7 +168,42 @@ class CGpBitmapOwner {
   GpBitmap* m_pBitmap;
 };
 
+// Keeps GDI+ counted as in use for one encode.
+class CGdiplusUse {
+ public:
+  CGdiplusUse() { CGdiplusSession::Instance().AddImage(); }
+  ~CGdiplusUse() { CGdiplusSession::Instance().RemoveImage(); }
+  CGdiplusUse(const CGdiplusUse&) = delete;
+  CGdiplusUse& operator=(const CGdiplusUse&) = delete;
+  const CGdiplusApi* Api() const {
+    const CGdiplusApi* api = CGdiplusSession::Instance().Start();
+    return api && api->fromHbitmap && api->loadImage && api->save ? api : nullptr;
+  }
+};
+
+bool SaveAsPng(const CGdiplusApi& api, GpBitmap* image, const std::wstring& path) {
+  if (!image) return false;
+  CGpBitmapOwner owner(api, image);
+  return api.save(image, path.c_str(), &PNG_ENCODER, nullptr) == GP_OK;
+}
+
 }  // namespace
+
+bool SaveBitmapAsPng(HBITMAP bitmap, const std::wstring& path) {
+  CGdiplusUse use;
+  const CGdiplusApi* api = use.Api();
+  GpBitmap* image = nullptr;
+  if (!api || !bitmap || api->fromHbitmap(bitmap, nullptr, &image) != GP_OK) return false;
+  return SaveAsPng(*api, image, path);
+}
+
+bool ConvertImageToPng(const std::wstring& source, const std::wstring& path) {
+  CGdiplusUse use;
+  const CGdiplusApi* api = use.Api();
+  GpBitmap* image = nullptr;
+  if (!api || api->loadImage(source.c_str(), &image) != GP_OK) return false;
+  return SaveAsPng(*api, image, path);
+}
 
 CImagePng::CImagePng() { CGdiplusSession::Instance().AddImage(); }
 

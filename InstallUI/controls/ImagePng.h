@@ -49,3 +49,8 @@ class CImagePng {
 
 // Premultiplies the colour channels of a 32-bit image by its alpha; run after each load.
 void PremultiplyAlpha(CImagePng& image);
+
+// Encodes a bitmap (selected into no DC) as a PNG file: for the gallery and screenshots.
+bool SaveBitmapAsPng(HBITMAP bitmap, const std::wstring& path);
+// The first frame of an image file (a GIF animation, say) re-encoded as PNG.
+bool ConvertImageToPng(const std::wstring& source, const std::wstring& path);

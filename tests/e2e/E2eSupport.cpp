@@ -5,7 +5,7 @@
 #include <fstream>
 #include <vector>
 
-#include "framework/SystemLibrary.h"
+#include "controls/ImagePng.h"
 
 namespace e2e {
 
@@ -149,39 +149,6 @@ std::wstring WindowText(HWND hWnd) {
   return text;
 }
 
-namespace {
-
-// The few GDI+ flat functions a PNG encode needs, loaded from the system folder.
-struct GdiplusStartupInput {
-  UINT32 version = 1;
-  void* debugCallback = nullptr;
-  BOOL suppressBackgroundThread = FALSE;
-  BOOL suppressExternalCodecs = FALSE;
-};
-using StartupFn = int(WINAPI*)(ULONG_PTR*, const GdiplusStartupInput*, void*);
-using FromHbitmapFn = int(WINAPI*)(HBITMAP, HPALETTE, void**);
-using SaveFn = int(WINAPI*)(void*, const wchar_t*, const CLSID*, const void*);
-using DisposeFn = int(WINAPI*)(void*);
-
-bool SaveBitmapPng(HBITMAP bitmap, const std::wstring& path) {
-  auto startup = fw::SystemFunction<StartupFn>(L"gdiplus.dll", "GdiplusStartup");
-  auto fromHbitmap = fw::SystemFunction<FromHbitmapFn>(L"gdiplus.dll", "GdipCreateBitmapFromHBITMAP");
-  auto save = fw::SystemFunction<SaveFn>(L"gdiplus.dll", "GdipSaveImageToFile");
-  auto dispose = fw::SystemFunction<DisposeFn>(L"gdiplus.dll", "GdipDisposeImage");
-  if (!startup || !fromHbitmap || !save || !dispose) return false;
-  static ULONG_PTR s_token = 0;  // GDI+ stays up for the test run
-  GdiplusStartupInput input;
-  if (!s_token && startup(&s_token, &input, nullptr) != 0) return false;
-  static const CLSID kPngEncoder = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
-  void* image = nullptr;
-  if (fromHbitmap(bitmap, nullptr, &image) != 0) return false;
-  bool ok = save(image, path.c_str(), &kPngEncoder, nullptr) == 0;
-  dispose(image);
-  return ok;
-}
-
-}  // namespace
-
 bool SaveScreenshot(HWND hWnd, const std::wstring& name) {
   RECT rect;
   if (!::GetWindowRect(hWnd, &rect)) return false;
@@ -194,7 +161,7 @@ bool SaveScreenshot(HWND hWnd, const std::wstring& name) {
   ::CreateDirectoryW(dir.c_str(), nullptr);
   // GDI+ reads the bitmap, which must not be selected into a DC meanwhile: copy it out.
   fw::CBitmap copy(static_cast<HBITMAP>(::CopyImage(canvas.Bitmap(), IMAGE_BITMAP, 0, 0, 0)));
-  return copy && SaveBitmapPng(copy.Get(), dir + L"\\" + name + L".png");
+  return copy && SaveBitmapAsPng(copy.Get(), dir + L"\\" + name + L".png");
 }
 
 }  // namespace e2e

@@ -19,68 +19,6 @@ namespace {
 
 constexpr UINT IDD_GALLERY_SCENE = 200;
 
-// ---- PNG encoding through GDI+ ------------------------------------------------------------
-struct GpImage;
-struct GpStartupInput {
-  UINT32 version;
-  void* callback;
-  BOOL suppressThread;
-  BOOL suppressCodecs;
-};
-using StartupFn = int(WINAPI*)(ULONG_PTR*, const GpStartupInput*, void*);
-using ShutdownFn = void(WINAPI*)(ULONG_PTR);
-using FromHbitmapFn = int(WINAPI*)(HBITMAP, HPALETTE, GpImage**);
-using LoadFn = int(WINAPI*)(const WCHAR*, GpImage**);
-using SaveFn = int(WINAPI*)(GpImage*, const WCHAR*, const CLSID*, const void*);
-using DisposeFn = int(WINAPI*)(GpImage*);
-
-const CLSID PNG_ENCODER = {0x557CF406, 0x1A04, 0x11D3, {0x9A, 0x73, 0x00, 0x00, 0xF8, 0x1E, 0xF3, 0x2E}};
-
-class CEncoder {
- public:
-  CEncoder() {
-    const wchar_t* dll = L"gdiplus.dll";
-    m_startup = fw::SystemFunction<StartupFn>(dll, "GdiplusStartup");
-    m_shutdown = fw::SystemFunction<ShutdownFn>(dll, "GdiplusShutdown");
-    m_fromHbitmap = fw::SystemFunction<FromHbitmapFn>(dll, "GdipCreateBitmapFromHBITMAP");
-    m_load = fw::SystemFunction<LoadFn>(dll, "GdipLoadImageFromFile");
-    m_save = fw::SystemFunction<SaveFn>(dll, "GdipSaveImageToFile");
-    m_dispose = fw::SystemFunction<DisposeFn>(dll, "GdipDisposeImage");
-    GpStartupInput input{1, nullptr, FALSE, FALSE};
-    m_bReady = m_startup && m_shutdown && m_fromHbitmap && m_load && m_save && m_dispose &&
-               m_startup(&m_token, &input, nullptr) == 0;
-  }
-  ~CEncoder() {
-    if (m_bReady) m_shutdown(m_token);
-  }
-  bool Ready() const { return m_bReady; }
-  bool SaveBitmap(HBITMAP bitmap, const std::wstring& path) const {
-    GpImage* image = nullptr;
-    if (!m_bReady || m_fromHbitmap(bitmap, nullptr, &image) != 0) return false;
-    bool ok = m_save(image, path.c_str(), &PNG_ENCODER, nullptr) == 0;
-    m_dispose(image);
-    return ok;
-  }
-  // The first frame of an image file (the GIF animations) re-encoded.
-  bool Convert(const std::wstring& source, const std::wstring& path) const {
-    GpImage* image = nullptr;
-    if (!m_bReady || m_load(source.c_str(), &image) != 0) return false;
-    bool ok = m_save(image, path.c_str(), &PNG_ENCODER, nullptr) == 0;
-    m_dispose(image);
-    return ok;
-  }
-
- private:
-  StartupFn m_startup;
-  ShutdownFn m_shutdown;
-  FromHbitmapFn m_fromHbitmap;
-  LoadFn m_load;
-  SaveFn m_save;
-  DisposeFn m_dispose;
-  ULONG_PTR m_token = 0;
-  bool m_bReady = false;
-};
-
 // ---- Drawing surfaces -----------------------------------------------------------------------
 void FillChecker(HDC dc, int width, int height) {
   fw::CBrush light(::CreateSolidBrush(RGB(255, 255, 255)));
@@ -94,7 +32,7 @@ void FillChecker(HDC dc, int width, int height) {
 
 // The window as the user sees it: its own pixels, black outside its window region (the
 // rounded corners). Read from the window's surface, so no message has to run first.
-bool SaveWindow(const CEncoder& encoder, HWND hWnd, const std::wstring& path) {
+bool SaveWindow(HWND hWnd, const std::wstring& path) {
   RECT rect{};
   ::GetWindowRect(hWnd, &rect);
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
@@ -112,7 +50,7 @@ bool SaveWindow(const CEncoder& encoder, HWND hWnd, const std::wstring& path) {
     ::GdiFlush();
   }
   ::ReleaseDC(hWnd, window);
-  return ok && encoder.SaveBitmap(canvas.Bitmap(), path);
+  return ok && SaveBitmapAsPng(canvas.Bitmap(), path);
 }
 
 void Pump(DWORD milliseconds) {
@@ -255,7 +193,7 @@ class CScene : public CTDialog {
   int m_nRadius;
 };
 
-void RenderScene(const CEncoder& encoder, CScene& scene, int width, int height, const std::wstring& out,
+void RenderScene(CScene& scene, int width, int height, const std::wstring& out,
                  const wchar_t* name) {
   if (!scene.Open(width, height)) {
     Report(false, out + name);
@@ -268,14 +206,14 @@ void RenderScene(const CEncoder& encoder, CScene& scene, int width, int height, 
   for (const auto& s : states) {
     scene.SetState(s.state);
     std::wstring path = out + name + L"_" + s.suffix + L".png";
-    Report(SaveWindow(encoder, scene.m_hWnd, path), path);
+    Report(SaveWindow(scene.m_hWnd, path), path);
     Pump(30);  // the leave notices the tracking posts, before the next state
   }
   scene.SetState(State::Normal);
   scene.DestroyWindow();
 }
 
-void RenderSkinFiles(const CEncoder& encoder, const std::wstring& skin, const std::wstring& out) {
+void RenderSkinFiles(const std::wstring& skin, const std::wstring& out) {
   WIN32_FIND_DATAW found{};
   HANDLE find = ::FindFirstFileW((skin + L"*").c_str(), &found);
   if (find == INVALID_HANDLE_VALUE) {
@@ -296,7 +234,7 @@ void RenderSkinFiles(const CEncoder& encoder, const std::wstring& skin, const st
     bool ok = false;
     if (lstrcmpiW(ext.c_str(), L".bmp") == 0) {
       fw::CBitmap bitmap(static_cast<HBITMAP>(::LoadImageW(nullptr, source.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
-      ok = bitmap && encoder.SaveBitmap(bitmap.Get(), path);
+      ok = bitmap && SaveBitmapAsPng(bitmap.Get(), path);
     } else if (lstrcmpiW(ext.c_str(), L".png") == 0) {
       // Through the controls' own loader and alpha drawing, over a checker board.
       CImagePng image;
@@ -306,11 +244,11 @@ void RenderSkinFiles(const CEncoder& encoder, const std::wstring& skin, const st
         if (canvas.Create(screen.Get(), image.GetWidth() * 2, image.GetHeight() * 2)) {
           FillChecker(canvas.Get(), image.GetWidth() * 2, image.GetHeight() * 2);
           ok = image.Draw(canvas.Get(), image.GetWidth() / 2, image.GetHeight() / 2) &&
-               encoder.SaveBitmap(canvas.Bitmap(), path);
+               SaveBitmapAsPng(canvas.Bitmap(), path);
         }
       }
     } else if (lstrcmpiW(ext.c_str(), L".gif") == 0) {
-      ok = encoder.Convert(source, path);
+      ok = ConvertImageToPng(source, path);
     } else if (lstrcmpiW(ext.c_str(), L".ico") == 0) {
       fw::CMemoryCanvas canvas;
       const int sizes[] = {16, 32, 48};
@@ -323,7 +261,7 @@ void RenderSkinFiles(const CEncoder& encoder, const std::wstring& skin, const st
           ok = ok && icon && ::DrawIconEx(canvas.Get(), x, 5, icon.Get(), size, size, 0, nullptr, DI_NORMAL);
           x += size + 10;
         }
-        ok = ok && encoder.SaveBitmap(canvas.Bitmap(), path);
+        ok = ok && SaveBitmapAsPng(canvas.Bitmap(), path);
       }
     } else {
       continue;
@@ -342,16 +280,11 @@ int main(int argc, char** argv) {
   const std::wstring package = WindowsPath(argv[1]);
   const std::wstring out = WindowsPath(argv[2]);
   ::CreateDirectoryW(out.c_str(), nullptr);
-  CEncoder encoder;
-  if (!encoder.Ready()) {
-    std::printf("GDI+ is not available\n");
-    return 1;
-  }
 
   theApp.m_strExeDir = package;
   theApp.LoadSettings();
   theApp.InitSkinPaths();
-  RenderSkinFiles(encoder, package + L"Skin\\", out);
+  RenderSkinFiles(package + L"Skin\\", out);
 
   // A wizard page: Windows gives 2 pixels per dialog unit, so a 214 x 130 page is 428 x 260.
   {
@@ -366,7 +299,7 @@ int main(int argc, char** argv) {
                  {14, L"Read the licence agreement", CLabelSetup::ClickableGrey, {90, 76, 320, 22}},
                  {15, L"Please plug in the adapter", CLabelSetup::Black, {90, 102, 320, 22}}},
                 0);
-    RenderScene(encoder, page, 428, 260, out, L"page");
+    RenderScene(page, 428, 260, out, L"page");
   }
   // A prompt: 150 x 100 dialog units, draggable, rounded.
   {
@@ -378,7 +311,7 @@ int main(int argc, char** argv) {
                   {{11, L"Network Adapter", CLabelSetup::BlackBold, {42, 12, 196, 18}},
                    {12, L"Sure to exit?", CLabelSetup::Question, {14, 80, 272, 18}}},
                   theApp.m_nFilletRadian);
-    RenderScene(encoder, prompt, 300, 200, out, L"prompt");
+    RenderScene(prompt, 300, 200, out, L"prompt");
   }
   std::printf("%d failure(s)\n", g_nFailures);
   return g_nFailures ? 1 : 0;
