@@ -80,28 +80,13 @@ BOOL CWnd::RouteMessage(HWND hWnd, UINT uMsg, WPARAM wParam, LPARAM lParam, LRES
 
 BOOL ReflectNotification(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult) {
   HWND hChild = nullptr;
-  switch (uMsg) {
-    case WM_COMMAND:
-      hChild = reinterpret_cast<HWND>(lParam);  // null for menu and accelerator commands
-      break;
-    case WM_NOTIFY:
-      if (lParam) hChild = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
-      break;
-    case WM_DRAWITEM:
-      if (lParam && reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->CtlType != ODT_MENU)
-        hChild = reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->hwndItem;
-      break;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC:
-      hChild = reinterpret_cast<HWND>(lParam);
-      break;
-    default:
-      return FALSE;
+  if (uMsg == WM_COMMAND || IsCtlColorMessage(uMsg)) {
+    hChild = reinterpret_cast<HWND>(lParam);  // null for menu and accelerator commands
+  } else if (uMsg == WM_NOTIFY && lParam) {
+    hChild = reinterpret_cast<NMHDR*>(lParam)->hwndFrom;
+  } else if (uMsg == WM_DRAWITEM && lParam) {
+    auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    if (item->CtlType != ODT_MENU) hChild = item->hwndItem;
   }
   CWnd* child = CWnd::FromHandlePermanent(hChild);
   if (!child) return FALSE;

@@ -97,6 +97,9 @@ R ExceptionBarrier(R fallback, F&& body) noexcept {
   }
 }
 
+// WM_CTLCOLORMSGBOX to WM_CTLCOLORSTATIC: a control asking its parent for its colours.
+inline bool IsCtlColorMessage(UINT uMsg) { return uMsg >= WM_CTLCOLORMSGBOX && uMsg <= WM_CTLCOLORSTATIC; }
+
 // Reflects WM_COMMAND, WM_NOTIFY, WM_DRAWITEM and WM_CTLCOLOR* to the bound child that sent
 // them. Returns TRUE when the child handled the reflected message.
 BOOL ReflectNotification(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
