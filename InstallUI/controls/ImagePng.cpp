@@ -241,15 +241,8 @@ bool CImagePng::Load(const std::wstring& path) {
   // Palette images with a transparent entry report it in the flags, not the format.
   const bool hasAlpha = (format & (GP_FORMAT_ALPHA | GP_FORMAT_PALPHA)) != 0 || (flags & GP_FLAGS_HAS_ALPHA) != 0;
 
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = static_cast<LONG>(width);
-  info.bmiHeader.biHeight = -static_cast<LONG>(height);  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  fw::CBitmap dib(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  fw::CBitmap dib = fw::CreateDib32(static_cast<int>(width), static_cast<int>(height), &bits);
   if (!dib || !bits) return false;
 
   // GDI+ converts straight into the DIB's memory; ARGB in memory is B, G, R, A.

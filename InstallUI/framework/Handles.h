@@ -165,6 +165,22 @@ class CSelectObject {
   HGDIOBJ m_hOld = nullptr;
 };
 
+// A 32-bit top-down DIB section (blue, green, red, alpha bytes; the top row first); `bits`
+// receives its pixels.
+inline CBitmap CreateDib32(int width, int height, void** bits) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  *bits = nullptr;
+  CBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+  if (!*bits) bitmap.Reset();
+  return bitmap;
+}
+
 // A memory DC with a bitmap selected into it for the DC's whole life; the bitmap it replaced
 // goes back before both are deleted.
 class CMemoryCanvas {
@@ -176,16 +192,14 @@ class CMemoryCanvas {
 
   // A surface of width x height compatible with `reference`.
   bool Create(HDC reference, int width, int height) {
-    Destroy();
-    CMemoryDC dc(::CreateCompatibleDC(reference));
-    if (!dc) return false;
-    CBitmap bitmap(::CreateCompatibleBitmap(reference, width, height));
-    if (!bitmap) return false;
-    m_hOld = ::SelectObject(dc.Get(), bitmap.Get());
-    m_dc = std::move(dc);
-    m_bitmap = std::move(bitmap);
-    m_width = width;
-    m_height = height;
+    return Adopt(reference, CBitmap(::CreateCompatibleBitmap(reference, width, height)), width, height);
+  }
+  // A 32-bit top-down surface whose pixels Bits() reaches directly.
+  bool CreateDib(int width, int height) {
+    void* bits = nullptr;
+    CBitmap dib = CreateDib32(width, height, &bits);
+    if (!Adopt(nullptr, std::move(dib), width, height)) return false;
+    m_pBits = static_cast<DWORD*>(bits);
     return true;
   }
   void Destroy() {
@@ -193,6 +207,7 @@ class CMemoryCanvas {
     m_hOld = nullptr;
     m_dc.Reset();
     m_bitmap.Reset();
+    m_pBits = nullptr;
     m_width = m_height = 0;
   }
   HDC Get() const { return m_dc.Get(); }
@@ -200,11 +215,27 @@ class CMemoryCanvas {
   explicit operator bool() const { return static_cast<bool>(m_dc); }
   int Width() const { return m_width; }
   int Height() const { return m_height; }
+  // The pixels of a CreateDib surface, one DWORD (0x00RRGGBB in its low bytes) each; null otherwise.
+  DWORD* Bits() const { return m_pBits; }
 
  private:
+  bool Adopt(HDC reference, CBitmap bitmap, int width, int height) {
+    Destroy();
+    if (!bitmap) return false;
+    CMemoryDC dc(::CreateCompatibleDC(reference));
+    if (!dc) return false;
+    m_hOld = ::SelectObject(dc.Get(), bitmap.Get());
+    m_dc = std::move(dc);
+    m_bitmap = std::move(bitmap);
+    m_width = width;
+    m_height = height;
+    return true;
+  }
+
   CMemoryDC m_dc;
   CBitmap m_bitmap;
   HGDIOBJ m_hOld = nullptr;
+  DWORD* m_pBits = nullptr;
   int m_width = 0;
   int m_height = 0;
 };

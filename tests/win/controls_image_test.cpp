@@ -20,28 +20,17 @@ const uint8_t* PixelBytes(const CImagePng& image, int x, int y) {
 // A 32-bit memory surface filled with one colour.
 struct CSurface {
   CSurface(int width, int height, COLORREF fill) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    m_bitmap.Reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    m_dc.Reset(::CreateCompatibleDC(nullptr));
-    m_hOld = ::SelectObject(m_dc.Get(), m_bitmap.Get());
+    m_canvas.CreateDib(width, height);
     fw::CBrush brush(::CreateSolidBrush(fill));
     RECT rc{0, 0, width, height};
-    ::FillRect(m_dc.Get(), &rc, brush.Get());
+    ::FillRect(m_canvas.Get(), &rc, brush.Get());
   }
-  ~CSurface() { ::SelectObject(m_dc.Get(), m_hOld); }
   COLORREF At(int x, int y) const {
     ::GdiFlush();
-    return ::GetPixel(m_dc.Get(), x, y);
+    return ::GetPixel(m_canvas.Get(), x, y);
   }
-  fw::CBitmap m_bitmap;
-  fw::CMemoryDC m_dc;
-  HGDIOBJ m_hOld = nullptr;
+  HDC Dc() const { return m_canvas.Get(); }
+  fw::CMemoryCanvas m_canvas;
 };
 
 TEST(ImagePng, LoadsStraightAlphaTopRowFirst) {
@@ -81,7 +70,7 @@ TEST(ImagePng, FailedLoadLeavesItEmpty) {
     EXPECT_EQ(image.GetWidth(), 0);
     EXPECT_FALSE(image.HasAlpha());
     CSurface surface(4, 4, RGB(1, 2, 3));
-    EXPECT_FALSE(image.Draw(surface.m_dc.Get(), 0, 0));
+    EXPECT_FALSE(image.Draw(surface.Dc(), 0, 0));
   }
   CImagePng image;
   EXPECT_FALSE(image.Load(L""));
@@ -117,7 +106,7 @@ TEST(ImagePng, PremultipliedBlendOverBackground) {
 
   const COLORREF teal = RGB(0, 128, 128);
   CSurface surface(4, 4, teal);
-  ASSERT_TRUE(image.Draw(surface.m_dc.Get(), 1, 1));
+  ASSERT_TRUE(image.Draw(surface.Dc(), 1, 1));
   EXPECT_TRUE(Near(surface.At(1, 1), RGB(255, 0, 0), 1));      // opaque covers
   EXPECT_TRUE(Near(surface.At(2, 1), teal, 1));                // transparent leaves it
   EXPECT_TRUE(Near(surface.At(1, 2), RGB(128, 191, 191), 2));  // half white: the average
@@ -133,7 +122,7 @@ TEST(ImagePng, PaletteTransparencyCountsAsAlpha) {
   EXPECT_EQ(PixelBytes(image, 1, 0)[3], 0);
   PremultiplyAlpha(image);
   CSurface surface(2, 1, RGB(0, 128, 128));
-  ASSERT_TRUE(image.Draw(surface.m_dc.Get(), 0, 0));
+  ASSERT_TRUE(image.Draw(surface.Dc(), 0, 0));
   EXPECT_EQ(surface.At(0, 0), RGB(255, 0, 0));
   EXPECT_EQ(surface.At(1, 0), RGB(0, 128, 128));
 }
@@ -143,7 +132,7 @@ TEST(ImagePng, ImageWithoutAlphaIsCopied) {
   ASSERT_TRUE(image.Load(DataPath("opaque_rgb.png")));
   PremultiplyAlpha(image);
   CSurface surface(6, 6, RGB(200, 0, 0));
-  ASSERT_TRUE(image.Draw(surface.m_dc.Get(), 0, 0));
+  ASSERT_TRUE(image.Draw(surface.Dc(), 0, 0));
   EXPECT_EQ(surface.At(3, 3), RGB(10, 20, 30));
   EXPECT_EQ(surface.At(4, 4), RGB(200, 0, 0));
 }

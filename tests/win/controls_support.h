@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "framework/Handles.h"
+
 namespace ctltest {
 
 constexpr UINT IDD_SKIN_CONTROLS = 910;
@@ -65,26 +67,12 @@ class CCapture {
     ::GetClientRect(hWnd, &rc);
     m_nWidth = rc.right;
     m_nHeight = rc.bottom;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = m_nWidth;
-    info.bmiHeader.biHeight = -m_nHeight;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
+    if (!m_canvas.CreateDib(m_nWidth, m_nHeight)) m_nWidth = m_nHeight = 0;
     HDC screen = ::GetDC(hWnd);
-    m_hDC = ::CreateCompatibleDC(screen);
-    m_hBitmap = ::CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-    ::BitBlt(m_hDC, 0, 0, m_nWidth, m_nHeight, screen, 0, 0, SRCCOPY);
+    ::BitBlt(m_canvas.Get(), 0, 0, m_nWidth, m_nHeight, screen, 0, 0, SRCCOPY);
     ::ReleaseDC(hWnd, screen);
     ::GdiFlush();
-    m_pBits = static_cast<const DWORD*>(bits);
-  }
-  ~CCapture() {
-    ::SelectObject(m_hDC, m_hOld);
-    ::DeleteObject(m_hBitmap);
-    ::DeleteDC(m_hDC);
+    m_pBits = m_canvas.Bits();
   }
   CCapture(const CCapture&) = delete;
   CCapture& operator=(const CCapture&) = delete;
@@ -113,14 +101,12 @@ class CCapture {
         if (At(x, y) == colour) return true;
     return false;
   }
-  HDC Dc() const { return m_hDC; }
+  HDC Dc() const { return m_canvas.Get(); }
 
  private:
   int m_nWidth = 0;
   int m_nHeight = 0;
-  HDC m_hDC = nullptr;
-  HBITMAP m_hBitmap = nullptr;
-  HGDIOBJ m_hOld = nullptr;
+  fw::CMemoryCanvas m_canvas;
   const DWORD* m_pBits = nullptr;
 };
 
