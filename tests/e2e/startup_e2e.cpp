@@ -57,6 +57,20 @@ TEST(StartupLanguage, TextsFollowTheSystemLanguage) {
   EXPECT_TRUE(e2e::SaveScreenshot(window, L"startup_language_" + std::to_wstring(language)));
 }
 
+TEST(Startup, StartsWithoutSkinSettingsOrLanguages) {
+  e2e::CScratchPackage package;
+  for (const wchar_t* folder : {L"Skin", L"Setting", L"Languages"})
+    ASSERT_TRUE(e2e::DeleteTree(package.Dir() + folder)) << "could not remove the folder";
+  e2e::CAppProcess app;
+  ASSERT_TRUE(app.Start(package.Exe()));
+  HWND window = app.WaitForWindow(L"_Setup", kStartTimeout);
+  ASSERT_TRUE(window) << "no main window without the package files";
+  EXPECT_EQ(e2e::WindowText(window), L"Morva_KorbiNet_Setup");
+  EXPECT_EQ(e2e::WindowText(::GetDlgItem(window, 1004)), L"Network Adapter");
+  ::Sleep(500);
+  EXPECT_TRUE(e2e::SaveScreenshot(window, L"startup_bare"));
+}
+
 TEST(Startup, SecondStartEndsAtOnceWithoutAWindow) {
   e2e::CScratchPackage package;
   e2e::CAppProcess first;
