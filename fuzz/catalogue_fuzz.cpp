@@ -1,5 +1,5 @@
-// Catalogue values are untrusted text: expand them and use them as translations of fixed
-// English patterns with fixed arguments. The formatter must only ever see a pattern whose
+// Catalogue and settings values are untrusted text: parse them as settings numbers, colours and
+// lists, expand them and use them as translations of fixed English patterns with fixed arguments. The formatter must only ever see a pattern whose
 // conversions match the arguments.
 #include <cstddef>
 #include <cstdint>
@@ -37,9 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::wstring expanded = ExpandCatalogueText(text);
   if (expanded.size() > text.size()) abort();  // every rule shortens or keeps the text
   LowerAsciiKey(text);
+  ParseNumber(text);
   uint32_t colour = 0;
-  ParseColorText(text, colour);
-  SplitPieces(text, L',', size & 1, L"-");
+  if (ParseColorText(text, colour) && colour > 0xFFFFFFu) abort();  // three 8-bit components only
+  if (SplitPieces(text, L',', size & 1, L"-").size() > text.size() + 1) abort();
 
   const wchar_t* const kFile = L"C:\\Program Files\\\u5B8B\u4F53\\a.sys";
   const std::wstring* const translations[] = {&text, &expanded};
