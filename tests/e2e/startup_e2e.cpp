@@ -115,8 +115,7 @@ TEST(Startup, DllsPlantedBesideTheProgramAreNotLoaded) {
     ::RegSetValueExW(overrides, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(L"native,builtin"), 30);
   ::RegCloseKey(overrides);
   e2e::CAppProcess app;
-  bool started = app.Start(package.Exe());
-  ASSERT_TRUE(started);
+  ASSERT_TRUE(app.Start(package.Exe()));
   ASSERT_TRUE(app.WaitForWindow(L"_Setup", kStartTimeout));
   app.Kill();
   ::RegDeleteKeyW(HKEY_CURRENT_USER, kOverrides);
