@@ -10,6 +10,11 @@ packages=(
   xvfb xauth xdotool imagemagick python3-pil locales
   fonts-wqy-microhei
 )
+# Only where the 32-bit Wine loader cannot run (or INSTALLUI_FORCE_64=1): the 64-bit test build.
+packages_64=(g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64)
+
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
 
 # Locales the language tests start Wine under (the system locale follows LC_ALL).
 ensure_locales() {
@@ -21,24 +26,29 @@ ensure_locales() {
   for l in "${wanted[@]}"; do
     grep -q "^$l UTF-8" /etc/locale.gen 2>/dev/null || echo "$l UTF-8" >> /etc/locale.gen
   done
-  locale-gen >/dev/null
+  $SUDO locale-gen >/dev/null
 }
 
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -eq 0 ]; then
-  ensure_locales
-  exit 0
-fi
+updated=0
+install_missing() {
+  local missing=() p
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "setup: installing ${missing[*]}"
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+    updated=0
+  fi
+  if [ $updated -eq 0 ]; then
+    $SUDO apt-get update -qq
+    updated=1
+  fi
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+}
 
-SUDO=""
-[ "$(id -u)" -eq 0 ] || SUDO=sudo
-echo "setup: installing ${missing[*]}"
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-fi
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+install_missing "${packages[@]}"
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+[ "$INSTALLUI_WIN_ARCH" = x86_64 ] && install_missing "${packages_64[@]}"
 ensure_locales

@@ -1,11 +1,13 @@
 # Sourced by the run and test scripts: a display (Xvfb when there is none) and one persistent
-# wineserver for the build tree's prefix, both ended when the calling script exits.
+# wineserver for the build tree's prefix, both ended when the calling script exits. Wine runs with
+# the loader that scripts/wine-env.sh chose for this machine.
 # Usage: source scripts/wine-session.sh <build dir>
 
 wine_session_build=${1:?usage: source wine-session.sh <build dir>}
+[ -n "${INSTALLUI_WINE:-}" ] || source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 bash "$(dirname "${BASH_SOURCE[0]}")/wine-prefix.sh" "$wine_session_build"
 export WINEPREFIX="$(cd "$wine_session_build" && pwd)/wine"
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" WINELOADER="$INSTALLUI_WINE"
 
 wine_session_xvfb=""
 if [ -z "${DISPLAY:-}" ] || [ "${INSTALLUI_OWN_DISPLAY:-}" = 1 ]; then
@@ -21,7 +23,7 @@ fi
 
 # One wineserver for the whole run; its services must not hold our output pipes open.
 wineserver -p >/dev/null 2>&1 </dev/null || true  # already running for this prefix is fine
-wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+"$INSTALLUI_WINE" cmd /c exit >/dev/null 2>&1 </dev/null || true
 
 wine_session_end() {
   wineserver -k >/dev/null 2>&1 || true

@@ -9,6 +9,11 @@ static_assert(sizeof(OSVERSIONINFOW) == 276, "the basic version record");
 
 COperateSystemInfo::COperateSystemInfo() {
   m_bWow64 = false;
+#ifdef _WIN64
+  // A 64-bit build (used to test the code where 32-bit programs cannot run) runs on a 64-bit
+  // system by construction; IsWow64Process would answer "not WOW64" for it.
+  m_bWow64 = true;
+#else
   // Looked up by name: systems before XP SP2 do not have it.
   using IsWow64ProcessFn = BOOL(WINAPI*)(HANDLE, PBOOL);
   HMODULE kernel = GetModuleHandleW(L"kernel32");
@@ -21,6 +26,7 @@ COperateSystemInfo::COperateSystemInfo() {
       m_bWow64 = wow64 != FALSE;
     }
   }
+#endif
   m_nOsVersion = GetOsVersionCode();
 }
 

@@ -29,4 +29,14 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
   return ::LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
+FARPROC LoadedModuleFunction(const void* address, const char* name, WORD ordinal) {
+  HMODULE module = nullptr;
+  if (!::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                            static_cast<LPCWSTR>(address), &module))
+    return nullptr;
+  FARPROC function = ::GetProcAddress(module, name);
+  if (!function && ordinal) function = ::GetProcAddress(module, MAKEINTRESOURCEA(ordinal));
+  return function;
+}
+
 }  // namespace fw

@@ -21,4 +21,10 @@ F SystemFunction(const wchar_t* dll, const char* function) {
   return module ? reinterpret_cast<F>(reinterpret_cast<void*>(::GetProcAddress(module, function))) : nullptr;
 }
 
+// A function of the already loaded module that holds `address` (for example the address of a
+// function the program imports from that module), looked up by name, else by ordinal; null when
+// the module does not export it. This reaches the very copy of a DLL the program runs with,
+// such as the comctl32 that the manifest selected, which a load by path would not.
+FARPROC LoadedModuleFunction(const void* address, const char* name, WORD ordinal);
+
 }  // namespace fw

@@ -3,12 +3,24 @@
 #include <commctrl.h>
 
 #include "framework/Dialog.h"
+#include "framework/SystemLibrary.h"
 
 namespace fw {
 
 namespace {
 // One subclass id for every bound window: the reference data is the object.
 constexpr UINT_PTR kSubclassId = 0x46570001;
+
+// GetWindowSubclass from the comctl32 the program is bound to (the x86_64 import library lacks
+// it; comctl32 exports it as ordinal 411 too). InitCommonControlsEx is declared as an import, so
+// its address is the function itself in that very comctl32, the version-6 one the manifest
+// selects, whose subclass table SetWindowSubclass fills.
+BOOL GetBoundSubclass(HWND hWnd, SUBCLASSPROC proc, DWORD_PTR* refData) {
+  using GetWindowSubclassFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR*);
+  static const auto getWindowSubclass = reinterpret_cast<GetWindowSubclassFn>(reinterpret_cast<void*>(
+      LoadedModuleFunction(reinterpret_cast<const void*>(&::InitCommonControlsEx), "GetWindowSubclass", 411)));
+  return getWindowSubclass && getWindowSubclass(hWnd, proc, kSubclassId, refData);
+}
 }  // namespace
 
 CWnd::~CWnd() {
@@ -44,7 +56,7 @@ void CWnd::UnsubclassWindow() {
 CWnd* CWnd::FromHandlePermanent(HWND hWnd) {
   if (!hWnd) return nullptr;
   DWORD_PTR ref = 0;
-  if (::GetWindowSubclass(hWnd, &CWnd::SubclassProc, kSubclassId, &ref) && ref)
+  if (GetBoundSubclass(hWnd, &CWnd::SubclassProc, &ref) && ref)
     return reinterpret_cast<CWnd*>(ref);
   return CDialog::FromDialogHandle(hWnd);
 }
